@@ -24,9 +24,9 @@ struct TVESKFileHeader {
 };
 
 struct TVESKFileItem {
-    char Name[32];               // zero-terminated when shorter than 32
-    std::uint32_t Offset;        // running sum of the compressed sizes before it
-    std::uint32_t Size;          // length before compression
+    char Name[32];        // zero-terminated when shorter than 32
+    std::uint32_t Offset; // running sum of the compressed sizes before it
+    std::uint32_t Size;   // length before compression
     std::uint32_t CompressedSize;
 };
 #pragma pack(pop)
@@ -50,6 +50,8 @@ public:
     static constexpr qint64 MaxMemberSize = qint64(256) * 1024 * 1024;
 
     TVESKCustomFile() = default;
+    // Calls Close and ClearItems of this class: a descendant that loads
+    // objects of its own frees them in its own destructor.
     virtual ~TVESKCustomFile();
     TVESKCustomFile(const TVESKCustomFile&) = delete;
     TVESKCustomFile& operator=(const TVESKCustomFile&) = delete;
@@ -64,13 +66,18 @@ public:
     // or member is cut short.
     virtual bool LoadFromStream(QIODevice& source);
     virtual void Close();
+    // Raises EReadError, before writing anything, when a record's bytes are
+    // no longer in the data area (after Close).
     virtual void SaveToStream(QIODevice& destination);
 
     void Reset();
     int Count() const;
     const TVESKFileItem* Items(int index) const;
+    // Names are looked up as a record stores them (cut to 32 characters).
+    // A source larger than MaxMemberSize raises EOutOfMemory.
     void AddFile(const QString& name, QIODevice* source);
     void RemoveFile(const QString& name);
+    // An index outside the table is ignored.
     void DeleteItem(int index);
     void ClearItems();
 
