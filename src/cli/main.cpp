@@ -1,1 +1,53 @@
-int main() { return 0; }
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+#include "cli/QxspCommands.h"
+#include "cli/QxspErrors.h"
+#include "storage/VESKErrors.h"
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+
+    QFile rawOut;
+    rawOut.open(stdout, QIODevice::WriteOnly);
+    QTextStream out(&rawOut);
+    QTextStream err(stderr);
+    QxspContext context{out, rawOut};
+
+    const std::map<QString, std::function<void(const QStringList&, QxspContext&)>> commands = {
+        {QStringLiteral("list"), CmdList},     {QStringLiteral("extract"), CmdExtract},
+        {QStringLiteral("add"), CmdAdd},       {QStringLiteral("remove"), CmdRemove},
+        {QStringLiteral("unpack"), CmdUnpack}, {QStringLiteral("pack"), CmdPack},
+    };
+
+    if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
+        (args.isEmpty() ? err : out) << QxspUsage();
+        return args.isEmpty() ? 2 : 0;
+    }
+    const auto command = commands.find(args[0]);
+    if (command == commands.end()) {
+        err << "qxsp: unknown command \"" << args[0] << "\" (see qxsp --help)\n";
+        return 2;
+    }
+    try {
+        command->second(args.mid(1), context);
+        out.flush();
+        return 0;
+    } catch (const QxspUsageError& error) {
+        err << "qxsp: " << error.what() << '\n';
+        return 2;
+    } catch (const QxspFailure& error) {
+        err << "qxsp: " << error.what() << '\n';
+    } catch (const EVESKError& error) {
+        err << "qxsp: " << error.message() << '\n';
+    } catch (const std::bad_alloc&) {
+        err << "qxsp: out of memory\n";
+    }
+    return 1;
+}

@@ -1,0 +1,236 @@
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "TestRegistry.h"
+#include "storage/VESKCustomFile.h"
+#include "storage/VESKStreams.h"
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QString QxspPath() {
+    return QString::fromLocal8Bit(qgetenv("QX_TEST_BINARY_DIR")) + QStringLiteral("/src/qxsp");
+}
+
+Run Qxsp(const QStringList& args) {
+    QProcess process;
+    process.start(QxspPath(), args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A package built directly with the container, for names the tool itself
+// would never write.
+QByteArray PackageWith(const QList<QPair<QString, QByteArray>>& members) {
+    QByteArray empty(76, '\0');
+    memcpy(empty.data(), "QXSP", 4);
+    TVESKCustomFile package;
+    QBuffer in(&empty);
+    in.open(QIODevice::ReadOnly);
+    package.LoadFromStream(in);
+    for (const auto& [name, body] : members) {
+        auto source = NewMemoryStream(body);
+        package.AddFile(name, source.get());
+    }
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    package.SaveToStream(out);
+    return out.data();
+}
+
+} // namespace
+
+class TestQxsp : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void makeSourceFolder(const QString& folder) {
+        QDir().mkpath(path(folder));
+        WriteFile(path(folder + "/main.ini"), "[SKIN_OBJS]\r\nPLAY=1,2,3,4\r\n\r\n");
+        WriteFile(path(folder + "/main.bmp"), QByteArray(4000, 'x'));
+        WriteFile(path(folder + "/info.txt"), QByteArray());
+        WriteFile(path(folder + "/qxsp-manifest.txt"),
+                  "skin=Blue\nauthor=Ann\nmember=main.ini\nmember=main.bmp\nmember=info.txt\n");
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(QFile::exists(QxspPath())); }
+
+    void packListExtract() {
+        makeSourceFolder("a");
+        QCOMPARE(Qxsp({"pack", path("a"), path("a.qxsp")}).status, 0);
+        const Run list = Qxsp({"list", path("a.qxsp")});
+        QCOMPARE(list.status, 0);
+        QVERIFY(list.out.contains("Skin:    Blue"));
+        QVERIFY(list.out.contains("Author:  Ann"));
+        QVERIFY(list.out.contains("Members: 3"));
+        QVERIFY(list.out.indexOf("main.ini") < list.out.indexOf("main.bmp"));
+        QVERIFY(list.out.indexOf("main.bmp") < list.out.indexOf("info.txt"));
+
+        const Run toStdout = Qxsp({"extract", path("a.qxsp"), "MAIN.INI"});
+        QCOMPARE(toStdout.status, 0);
+        QCOMPARE(toStdout.out, ReadFile(path("a/main.ini")));
+        QCOMPARE(Qxsp({"extract", path("a.qxsp"), "main.bmp", "-o", path("out.bmp")}).status, 0);
+        QCOMPARE(ReadFile(path("out.bmp")), ReadFile(path("a/main.bmp")));
+    }
+
+    void unpackPackIsByteIdentical() {
+        makeSourceFolder("b");
+        QCOMPARE(Qxsp({"pack", path("b"), path("b1.qxsp")}).status, 0);
+        QCOMPARE(Qxsp({"unpack", path("b1.qxsp"), path("b-out")}).status, 0);
+        QCOMPARE(Qxsp({"pack", path("b-out"), path("b2.qxsp")}).status, 0);
+        QCOMPARE(ReadFile(path("b2.qxsp")), ReadFile(path("b1.qxsp")));
+
+        // The package also survives a load and save through the container.
+        const QByteArray original = ReadFile(path("b1.qxsp"));
+        TVESKCustomFile package;
+        QBuffer in;
+        in.setData(original);
+        in.open(QIODevice::ReadOnly);
+        QVERIFY(package.LoadFromStream(in));
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        package.SaveToStream(out);
+        QCOMPARE(out.data(), original);
+    }
+
+    void addAndRemoveInPlace() {
+        makeSourceFolder("c");
+        QCOMPARE(Qxsp({"pack", path("c"), path("c.qxsp")}).status, 0);
+        WriteFile(path("font.ttf"), "not really a font");
+        QCOMPARE(Qxsp({"add", path("c.qxsp"), "Font.ttf", path("font.ttf")}).status, 0);
+        QCOMPARE(Qxsp({"add", path("c.qxsp"), "MAIN.INI", path("font.ttf")}).status, 0);
+        const Run list = Qxsp({"list", path("c.qxsp")});
+        QVERIFY(list.out.contains("Members: 4"));
+        QVERIFY(list.out.indexOf("Font.ttf") < list.out.indexOf("MAIN.INI"));
+        QCOMPARE(Qxsp({"extract", path("c.qxsp"), "main.ini"}).out,
+                 QByteArray("not really a font"));
+
+        QCOMPARE(Qxsp({"remove", path("c.qxsp"), "info.txt"}).status, 0);
+        QVERIFY(Qxsp({"list", path("c.qxsp")}).out.contains("Members: 3"));
+        const QByteArray before = ReadFile(path("c.qxsp"));
+        const Run missing = Qxsp({"remove", path("c.qxsp"), "info.txt"});
+        QCOMPARE(missing.status, 1);
+        QCOMPARE(ReadFile(path("c.qxsp")), before);
+    }
+
+    void exitStatusesAndMessages_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("no arguments") << QStringList{} << 2 << QByteArray("usage");
+        QTest::newRow("unknown command")
+            << QStringList{"frobnicate"} << 2 << QByteArray("unknown command");
+        QTest::newRow("missing argument")
+            << QStringList{"list"} << 2 << QByteArray("usage: qxsp list FILE");
+        QTest::newRow("-o without file")
+            << QStringList{"extract", "x", "y", "-o"} << 2 << QByteArray("usage");
+        QTest::newRow("no such file")
+            << QStringList{"list", "/nonexistent/x.qxsp"} << 1 << QByteArray("cannot open");
+    }
+    void exitStatusesAndMessages() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QByteArray, message);
+        const Run run = Qxsp(args);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message), run.err.constData());
+        if (!args.isEmpty())
+            QCOMPARE(run.err.count('\n'), qsizetype(1));
+    }
+
+    void helpGoesToStandardOutput() {
+        const Run run = Qxsp({"--help"});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains("qxsp unpack FILE DIR"));
+    }
+
+    void notAPackageIsBadInput() {
+        WriteFile(path("text.qxsp"),
+                  "just some text, not a package at all, long enough for a header "
+                  "of seventy-six bytes anyway");
+        const Run run = Qxsp({"list", path("text.qxsp")});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("is not a skin package"));
+    }
+
+    void hugeCompressedClaimFailsCheaply() {
+        QByteArray bytes = PackageWith({{"main.ini", "x"}});
+        // The first record's compressed size: 4 GiB minus one.
+        const int sizeField = 76 + 40;
+        bytes[sizeField] = bytes[sizeField + 1] = bytes[sizeField + 2] = bytes[sizeField + 3] =
+            '\xFF';
+        WriteFile(path("huge.qxsp"), bytes);
+#ifdef QX_SANITIZE_BUILD
+        const Run run = Qxsp({"list", path("huge.qxsp")});
+#else
+        // With 300 MB of address space any attempt to allocate the claim fails
+        // as "out of memory" instead of the read error.
+        QProcess shell;
+        shell.start("/bin/sh", {"-c", "ulimit -v 300000; exec \"$0\" list \"$1\"", QxspPath(),
+                                path("huge.qxsp")});
+        shell.waitForFinished(60000);
+        const Run run{shell.exitCode(), shell.readAllStandardOutput(),
+                      shell.readAllStandardError()};
+#endif
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("Stream read error"), run.err.constData());
+    }
+
+    void unpackRefusesEscapingNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent") << "../x.ttf";
+        QTest::newRow("subfolder") << "a/b.ttf";
+        QTest::newRow("absolute") << "/abs.ttf";
+        QTest::newRow("backslash") << "..\\x.ttf";
+        QTest::newRow("dot-dot") << "..";
+    }
+    void unpackRefusesEscapingNames() {
+        QFETCH(QString, name);
+        WriteFile(path("evil.qxsp"), PackageWith({{"ok.txt", "fine"}, {name, "payload"}}));
+        const QString target = path("evil-out/inner");
+        const Run run = Qxsp({"unpack", path("evil.qxsp"), target});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("refusing member name"));
+        QVERIFY(!QFile::exists(path("evil-out/x.ttf")));
+        QVERIFY(!QFile::exists("/abs.ttf"));
+        QVERIFY(!QFile::exists(target + "/ok.txt"));
+    }
+
+    void failedExtractKeepsTheOutputFile() {
+        makeSourceFolder("d");
+        QCOMPARE(Qxsp({"pack", path("d"), path("d.qxsp")}).status, 0);
+        WriteFile(path("keep.bin"), "precious");
+        QCOMPARE(Qxsp({"extract", path("d.qxsp"), "nothere.bmp", "-o", path("keep.bin")}).status,
+                 1);
+        QCOMPARE(ReadFile(path("keep.bin")), QByteArray("precious"));
+    }
+};
+
+QX_REGISTER_TEST(TestQxsp)
+#include "tst_Qxsp.moc"
