@@ -27,12 +27,22 @@ struct TFont {
 
     QFont ToQFont() const {
         QFont font(Name);
-        font.setPixelSize(Height == 0 ? 1 : (Height < 0 ? -Height : Height));
+        font.setPixelSize(PixelSize());
         font.setItalic(Style & fsItalic);
         font.setBold(Style & fsBold);
         font.setUnderline(Style & fsUnderline);
         font.setStrikeOut(Style & fsStrikeOut);
         return font;
+    }
+
+    // Heights come from strangers' files: the magnitude is taken without
+    // overflowing at the int limit and kept to a size a glyph cache can hold.
+    static constexpr int kMaxPixelSize = 2048;
+    int PixelSize() const {
+        if (Height == 0)
+            return 1;
+        const long long magnitude = Height < 0 ? -static_cast<long long>(Height) : Height;
+        return magnitude > kMaxPixelSize ? kMaxPixelSize : int(magnitude);
     }
 
     friend bool operator==(const TFont&, const TFont&) = default;
