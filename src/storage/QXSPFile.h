@@ -1,0 +1,63 @@
+#pragma once
+
+#include <memory>
+
+#include <QImage>
+#include <QString>
+
+#include "storage/VESKCustomFile.h"
+
+class TSkinProject;
+
+// The container seen as a skin: main.ini as the project document, colour
+// schemes, and a fallback to the skin built into the program.
+class TQXSPCustomFile : public TVESKCustomFile {
+public:
+    static constexpr int MaxThemeCount = 1000;
+
+    TQXSPCustomFile() = default;
+    ~TQXSPCustomFile() override;
+
+    // Input that is not a package loads the built-in skin and answers true;
+    // the project is loaded on every path, also when the read fails.
+    bool LoadFromStream(QIODevice& source) override;
+    void Close() override;
+
+    virtual void LoadProject();
+    virtual void ApplyTheme(QImage& bitmap);
+    virtual bool IsThemeValid(int value);
+    virtual int GetThemeValue(int index);
+    virtual QString GetThemeName(int index);
+    virtual int GetThemeCount();
+    virtual void LoadDefault();
+    virtual void LoadFromFile(const QString& fileName);
+
+    QString Author;
+    QString SkinName;
+    std::unique_ptr<TSkinProject> Project;
+    int ThemeCount = 0;
+
+private:
+    // Set while the built-in skin is being read, so a damaged resource ends
+    // as an empty package instead of recursing without end.
+    bool FLoadingDefault = false;
+};
+
+// The skin with its standard members turned into objects and its fonts
+// installed for the previews.
+class TQXSPFile : public TQXSPCustomFile {
+public:
+    TQXSPFile() = default;
+    ~TQXSPFile() override;
+
+    void Close() override;
+    void LoadProject() override;
+    virtual void LoadMembers();
+    void InstallFonts();
+
+    std::unique_ptr<TSkinProject> ParentIni;
+    std::unique_ptr<QImage> MainBmp;
+    std::unique_ptr<QImage> EquaBmp;
+    std::unique_ptr<TSkinProject> EquaIni;
+    std::unique_ptr<QImage> MaskBmp;
+};
