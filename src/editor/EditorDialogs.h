@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// Every question the editor asks the user goes through this interface, so
+// tests can answer without a modal loop. An empty optional or string means
+// the user cancelled.
+class IEditorDialogs {
+public:
+    virtual ~IEditorDialogs() = default;
+
+    virtual QString OpenFileName(QWidget* parent, const QString& caption,
+                                 const QString& filter) = 0;
+    virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+    virtual std::optional<QColor> Color(QWidget* parent, const QColor& initial) = 0;
+    virtual std::optional<QFont> Font(QWidget* parent, const QFont& initial) = 0;
+    virtual std::optional<QString> Text(QWidget* parent, const QString& caption,
+                                        const QString& prompt, const QString& initial) = 0;
+    virtual void Information(QWidget* parent, const QString& caption, const QString& text) = 0;
+};
+
+// The real dialogs: Qt's standard ones.
+class QtEditorDialogs : public IEditorDialogs {
+public:
+    QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+    QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& defaultSuffix) override;
+    std::optional<QColor> Color(QWidget* parent, const QColor& initial) override;
+    std::optional<QFont> Font(QWidget* parent, const QFont& initial) override;
+    std::optional<QString> Text(QWidget* parent, const QString& caption, const QString& prompt,
+                                const QString& initial) override;
+    void Information(QWidget* parent, const QString& caption, const QString& text) override;
+};
