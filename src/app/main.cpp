@@ -1,15 +1,20 @@
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+
+#include "editor/QX_SE.h"
+#include "storage/QXSPFonts.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("QX Skin Editor"));
-    window.resize(1070, 814);
-    auto* label = new QLabel(QStringLiteral("QX Skin Editor"), &window);
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.show();
-    return app.exec();
+    int result = 0;
+    {
+        TQXForm window;
+        // Screenshots and scripted runs want the window at its designed size.
+        if (qEnvironmentVariableIsSet("QX_NO_MAXIMIZE"))
+            window.setWindowState(Qt::WindowNoState);
+        window.show();
+        result = app.exec();
+    }
+    // The fonts that the packages installed live only as long as the editor.
+    RemoveFonts(FontsFolder());
+    return result;
 }

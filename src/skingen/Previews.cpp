@@ -76,6 +76,16 @@ QImage NumericPicture(TSkinWindowSource& s, const TSkinElement& e, QRect& bounds
     return image;
 }
 
+// Level meters show their progress texture over the lower half, as a
+// vertical strip does in the preview.
+QImage MeterPicture(TSkinWindowSource& s, const QString& key) {
+    QImage strip = Cut(s, "SKIN_RECTS", key);
+    QPainter painter(&strip);
+    const QRect lower(0, strip.height() / 2, strip.width(), strip.height() - strip.height() / 2);
+    painter.drawImage(lower, Cut(s, "SKIN_RECTS", key + "s"), lower);
+    return strip;
+}
+
 QString SampleText(const QString& name) {
     static const std::map<QString, QString> samples = {
         {"infobar", "Nordlys - Night Drive (Extended Mix)"},
@@ -126,16 +136,9 @@ QImage ElementPicture(TSkinWindowSource& s, const TSkinElement& e, QRect& bounds
         return NumericPicture(s, e, bounds);
     case ElementKind::Spectrum:
     case ElementKind::EqCurve:
-    case ElementKind::TrayStrip:
-        if (e.Kind == ElementKind::TrayStrip) {
-            QImage strip = Cut(s, "SKIN_RECTS", key);
-            QPainter painter(&strip);
-            const int h = strip.height();
-            painter.drawImage(QRect(0, h / 2, strip.width(), h - h / 2), Cut(s, "SKIN_RECTS", key + "s"),
-                              QRect(0, h / 2, strip.width(), h - h / 2));
-            return strip;
-        }
         return Cut(s, "SKIN_RECTS", key);
+    case ElementKind::TrayStrip:
+        return MeterPicture(s, key);
     case ElementKind::MultiDisplay: {
         QImage image(bounds.size(), QImage::Format_RGB32);
         QPainter painter(&image);

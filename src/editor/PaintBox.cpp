@@ -1,0 +1,8 @@
+#include "editor/PaintBox.h"
+
+#include <QPainter>
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    emit OnPaint(painter);
+}

@@ -1,0 +1,284 @@
+#pragma once
+
+#include <memory>
+
+#include <QMainWindow>
+
+#include "graphics/VESKColor.h"
+
+class IEditorDialogs;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QScrollBar;
+class QSpinBox;
+class QSplitter;
+class QStatusBar;
+class QTabWidget;
+class QToolButton;
+class QTreeWidget;
+class TPaintBox;
+class TQXSPFile;
+class TSkinProject;
+class TspLoupe;
+
+// The editor's one window: it owns the skin being edited, the live previews
+// of the player's three skinned windows, the element list, the property
+// sheet and the tool pages. Components carry the names the rest of the
+// editor knows them by, both as members and as object names.
+class TQXForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultWidth = 1070;
+    static constexpr int DefaultHeight = 814;
+
+    // The window answers its questions through dialogs; without one it uses
+    // Qt's standard dialogs. Start-up (the built-in skin) runs here.
+    explicit TQXForm(IEditorDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    ~TQXForm() override;
+
+    IEditorDialogs& Dialogs() const { return *FDialogs; }
+
+    // The preview containers; their element controls are built into them.
+    QWidget* MainPreview() const { return MainCtrl; }
+    QWidget* EqualizerPreview() const { return EQUA; }
+    QWidget* TrayPreview() const { return TrayControlMain; }
+
+    // Gives the popup menu to every element control under the container,
+    // in child order, descending into element controls only.
+    static void AssignElementMenu(QWidget* container, QMenu* menu);
+
+    // Commands; each is an entry point from Qt and shows its own errors.
+    void Button1Click();      // open
+    void SpeedButton2Click(); // save
+    void AboutClick();
+    void ExitClick();
+
+    // Page switches.
+    void TabSheet1Show();
+    void TabSheet6Show();
+    void TabSheet7Show();
+    void TabSheet5Show();
+
+    // Colour read-out of the magnifier.
+    void spLoupe1Color(TColor color);
+
+    // ---- skin state
+    std::unique_ptr<TSkinProject> EqDocument;
+    std::unique_ptr<QImage> EqBitmap;
+    std::unique_ptr<TQXSPFile> SkinFile;
+    std::unique_ptr<TSkinProject> TrayDocument;
+    std::unique_ptr<QImage> TrayBitmap;
+
+    // ---- main menu, actions, status bar
+    QMenuBar* MainMenu1 = nullptr;
+    QAction* Action1 = nullptr; // open
+    QAction* Action2 = nullptr; // save
+    QAction* ExitItem = nullptr;
+    QAction* AboutItem = nullptr;
+    QMenu* ElementMenu = nullptr;
+    QAction* Action4 = nullptr; // copy texture parameters
+    QAction* Action5 = nullptr; // paste texture parameters
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusText = nullptr;
+
+    // ---- top bar
+    QFrame* Panel6 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QLabel* Image3 = nullptr;
+
+    // ---- pages
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr; // skins
+    QWidget* TabSheet2 = nullptr; // playlist
+    QWidget* TabSheet4 = nullptr; // menu and fonts
+    QWidget* TabSheet3 = nullptr; // colour schemes
+    QWidget* TabSheet8 = nullptr; // description
+
+    // ---- skins page: element list, picture file, property sheet
+    QListWidget* CheckListBox1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QTreeWidget* ListView1 = nullptr;
+    QFrame* Panel2 = nullptr; // size
+    QSpinBox* SpinEdit3 = nullptr;
+    QSpinBox* SpinEdit4 = nullptr;
+    QSpinBox* SpinEdit5 = nullptr;
+    QSpinBox* SpinEdit6 = nullptr;
+
+    // ---- skins page: placement bar
+    QFrame* Panel5 = nullptr; // position
+    QSpinBox* SpinEdit1 = nullptr;
+    QSpinBox* SpinEdit2 = nullptr;
+    QFrame* Panel10 = nullptr; // parent panel
+    QComboBox* ComboBox1 = nullptr;
+    QPushButton* Button9 = nullptr;
+    QFrame* Panel3 = nullptr; // tray parent panel
+    QComboBox* ComboBox2 = nullptr;
+
+    // ---- skins page: previews and magnifier
+    QSplitter* PreviewSplitter = nullptr;
+    QTabWidget* PageControl2 = nullptr;
+    QWidget* TabSheet6 = nullptr; // main window
+    QWidget* TabSheet7 = nullptr; // equalizer
+    QWidget* TabSheet5 = nullptr; // tray controller
+    QWidget* MainCtrl = nullptr;
+    QWidget* EQUA = nullptr;
+    QWidget* TrayControlMain = nullptr;
+    TspLoupe* spLoupe1 = nullptr;
+    QSpinBox* SpinEdit7 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QLabel* RGBInfo = nullptr;
+    QLabel* TransparentInfo = nullptr;
+
+    // ---- playlist page: colours and fonts
+    QFrame* Panel25 = nullptr;
+    QFrame* Panel26 = nullptr;
+    QFrame* Panel27 = nullptr;
+    QPushButton* Button28 = nullptr;
+    QPushButton* Button29 = nullptr;
+    QPushButton* Button30 = nullptr;
+    QPushButton* Button72 = nullptr;
+    QPushButton* Button73 = nullptr;
+    QPushButton* Button74 = nullptr;
+    QPushButton* Button41 = nullptr;
+    QPushButton* Button42 = nullptr;
+    QPushButton* Button43 = nullptr;
+    QPushButton* Button44 = nullptr;
+    QPushButton* Button46 = nullptr;
+    // ---- playlist page: texture rectangles, each a box and its "Выбрать"
+    QLineEdit* Edit17 = nullptr;
+    QLineEdit* Edit18 = nullptr;
+    QLineEdit* Edit19 = nullptr;
+    QLineEdit* Edit20 = nullptr;
+    QLineEdit* Edit21 = nullptr;
+    QLineEdit* Edit22 = nullptr;
+    QLineEdit* Edit13 = nullptr;
+    QLineEdit* Edit14 = nullptr;
+    QLineEdit* Edit23 = nullptr;
+    QLineEdit* Edit24 = nullptr;
+    QLineEdit* Edit25 = nullptr;
+    QLineEdit* Edit26 = nullptr;
+    QLineEdit* Edit15 = nullptr;
+    QLineEdit* Edit16 = nullptr;
+    QLineEdit* Edit38 = nullptr;
+    QLineEdit* Edit39 = nullptr;
+    QPushButton* Button35 = nullptr;
+    QPushButton* Button36 = nullptr;
+    QPushButton* Button37 = nullptr;
+    QPushButton* Button38 = nullptr;
+    QPushButton* Button39 = nullptr;
+    QPushButton* Button40 = nullptr;
+    QPushButton* Button31 = nullptr;
+    QPushButton* Button32 = nullptr;
+    QPushButton* Button45 = nullptr;
+    QPushButton* Button49 = nullptr;
+    QPushButton* Button48 = nullptr;
+    QPushButton* Button47 = nullptr;
+    QPushButton* Button33 = nullptr;
+    QPushButton* Button34 = nullptr;
+    QPushButton* Button70 = nullptr;
+    QPushButton* Button71 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+
+    // ---- menu and fonts page
+    QFrame* Panel14 = nullptr;
+    QFrame* Panel15 = nullptr;
+    QFrame* Panel16 = nullptr;
+    QFrame* Panel19 = nullptr;
+    QLabel* Panel17 = nullptr; // font sample
+    QPushButton* Button12 = nullptr;
+    QPushButton* Button13 = nullptr;
+    QPushButton* Button14 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button15 = nullptr;
+    QFrame* MenuDrawer = nullptr;
+    TPaintBox* Painter = nullptr;
+    QLabel* Image1 = nullptr;
+    QPushButton* Button16 = nullptr; // clear
+    QPushButton* Button17 = nullptr; // open
+    QPushButton* Button18 = nullptr; // save
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* Button2 = nullptr; // add font
+    QPushButton* Button3 = nullptr; // remove font
+
+    // ---- colour schemes page
+    QLabel* Image2 = nullptr;
+    QScrollBar* ScrollBar1 = nullptr;
+    QPushButton* Button6 = nullptr;
+    QListWidget* ListBox2 = nullptr;
+    QPushButton* Button7 = nullptr;
+    QPushButton* Button8 = nullptr;
+
+    // ---- description page
+    QLineEdit* Edit3 = nullptr; // author
+    QLineEdit* Edit2 = nullptr; // skin name
+    QPlainTextEdit* Memo1 = nullptr;
+
+protected:
+    // Takes the package and turns it into the editor's state.
+    virtual void LoadSkin(std::unique_ptr<TQXSPFile> file);
+    // The save window and its pipeline.
+    virtual void SaveSkin();
+    // The colour schemes page re-reads the schemes of a newly opened skin.
+    virtual void RefreshSchemeList();
+    // Appends the element controls under a preview tree to the element list.
+    virtual void FillElementList(QWidget* root);
+    // Selects an element as a left-button release on it would.
+    virtual void SelectElementAsClick(QWidget* element);
+    // The selection that the previews frame, taken away while a save
+    // photographs them.
+    virtual QWidget* CurrentSelection() const;
+    virtual void SetCurrentSelection(QWidget* element);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void EmptyTextureClipboard();
+    void ShowPagesAndEnableSave();
+    void HidePlacementPanels();
+    void RemoveElementEntry(QWidget* element);
+    QWidget* PreviewElement(const QString& name) const;
+
+    void BuildActions();
+    void BuildMenus();
+    void BuildTopBar(QWidget* parent);
+    void BuildPages(QWidget* parent);
+    QWidget* BuildSkinsPage();
+    QWidget* BuildElementColumn();
+    QWidget* BuildPropertyColumn();
+    QWidget* BuildPlacementBar();
+    QWidget* BuildPreviews();
+    QWidget* BuildMagnifier();
+    QWidget* BuildPlaylistPage();
+    QWidget* BuildPlaylistColours();
+    QWidget* BuildPlaylistTabFonts();
+    QWidget* BuildPlaylistTextures();
+    QWidget* BuildMenuPage();
+    QWidget* BuildMenuColours();
+    QWidget* BuildMenuIcons();
+    QWidget* BuildSkinFonts();
+    QWidget* BuildSchemesPage();
+    QWidget* BuildDescriptionPage();
+    void ConnectMagnifier();
+
+    std::unique_ptr<IEditorDialogs> FOwnDialogs;
+    IEditorDialogs* FDialogs = nullptr;
+};
+
+// The main window while it exists.
+extern TQXForm* QXForm;
