@@ -1,0 +1,3 @@
+#include "controls/SelectedElement.h"
+
+QPointer<QWidget> SelectedElement;
