@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "controls/SelectedElement.h"
+#include "controls/VESK_SE_Panel.h"
 #include "editor/EditorDialogs.h"
 #include "editor/ErrorBox.h"
 #include "storage/QXSPFile.h"
@@ -174,10 +176,15 @@ void TQXForm::ShowPagesAndEnableSave() {
 void TQXForm::AssignElementMenu(QWidget* container, QMenu* menu) {
     if (!container)
         return;
-    // TODO: give the menu to skin element controls (and descend into them)
-    // once the preview control classes exist; plain panels, labels and
-    // numeric displays are skipped with everything under them.
-    (void)menu;
+    // Plain panels, labels and numeric displays are skipped with everything
+    // under them: the playlist dock and the tray get no element menu.
+    for (QObject* child : container->children()) {
+        auto* element = qobject_cast<TVESKSESkin*>(child);
+        if (!element)
+            continue;
+        element->SetPopupMenu(menu);
+        AssignElementMenu(element, menu);
+    }
 }
 
 // ---------------------------------------------------------------- hooks
@@ -197,14 +204,6 @@ void TQXForm::FillElementList(QWidget* root) {
 }
 
 void TQXForm::SelectElementAsClick(QWidget* element) {
-    (void)element;
-}
-
-QWidget* TQXForm::CurrentSelection() const {
-    return nullptr;
-}
-
-void TQXForm::SetCurrentSelection(QWidget* element) {
     (void)element;
 }
 
@@ -231,11 +230,11 @@ void TQXForm::Button1Click() {
 void TQXForm::SpeedButton2Click() {
     Guarded(this, [this] {
         // No selection frame may end up in anything the save photographs.
-        QWidget* selected = CurrentSelection();
-        SetCurrentSelection(nullptr);
+        const QPointer<QWidget> selected = SelectedElement;
+        SelectedElement = nullptr;
         repaint();
         const auto restore = qScopeGuard([this, selected] {
-            SetCurrentSelection(selected);
+            SelectedElement = selected;
             repaint();
         });
         SaveSkin();
@@ -278,7 +277,7 @@ void TQXForm::TabSheet1Show() {
             qobject_cast<QWidget*>(CheckListBox1->item(0)->data(Qt::UserRole).value<QObject*>());
         if (!first)
             return;
-        SetCurrentSelection(first);
+        SelectedElement = first;
         SelectElementAsClick(first);
     });
 }

@@ -239,10 +239,6 @@ protected:
     virtual void FillElementList(QWidget* root);
     // Selects an element as a left-button release on it would.
     virtual void SelectElementAsClick(QWidget* element);
-    // The selection that the previews frame, taken away while a save
-    // photographs them.
-    virtual QWidget* CurrentSelection() const;
-    virtual void SetCurrentSelection(QWidget* element);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

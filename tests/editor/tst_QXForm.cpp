@@ -23,6 +23,10 @@
 
 #include "FakeDialogs.h"
 #include "TestRegistry.h"
+#include "controls/SelectedElement.h"
+#include "controls/VESKSELabel.h"
+#include "controls/VESKSENumLabel.h"
+#include "controls/VESK_SE_Panel.h"
 #include "editor/QX_SE.h"
 #include "storage/QXSPFile.h"
 #include "text/SkinProject.h"
@@ -31,8 +35,8 @@
 namespace {
 
 // The window with its hooks observed: loads and saves are counted and can
-// be made to fail, the selection is a plain pointer, and the element list is
-// filled with every direct child of a preview tree.
+// be made to fail, and the element list is filled with every direct child of
+// a preview tree.
 class TProbeForm : public TQXForm {
 public:
     using TQXForm::TQXForm;
@@ -41,8 +45,8 @@ public:
     int SaveCalls = 0;
     bool FailLoad = false;
     bool FailSave = false;
-    QWidget* Selection = nullptr;
     QWidget* SelectionDuringSave = nullptr;
+    QWidget* ClickedElement = nullptr;
 
 protected:
     void LoadSkin(std::unique_ptr<TQXSPFile> file) override {
@@ -53,12 +57,11 @@ protected:
     }
     void SaveSkin() override {
         ++SaveCalls;
-        SelectionDuringSave = Selection;
+        SelectionDuringSave = SelectedElement;
         if (FailSave)
             throw std::runtime_error("disk full");
     }
-    QWidget* CurrentSelection() const override { return Selection; }
-    void SetCurrentSelection(QWidget* element) override { Selection = element; }
+    void SelectElementAsClick(QWidget* element) override { ClickedElement = element; }
     void FillElementList(QWidget* root) override {
         if (!root)
             return;
@@ -423,8 +426,8 @@ private slots:
     void saveHidesTheSelectionAndRestoresIt() {
         QFETCH(bool, fail);
         TProbeForm form(&FDialogs);
-        QWidget element;
-        form.Selection = &element;
+        TVESKSESkin element(form.MainCtrl);
+        SelectedElement = &element;
         form.SelectionDuringSave = &element;
         form.FailSave = fail;
         if (fail)
@@ -432,7 +435,29 @@ private slots:
         form.SpeedButton2->click();
         QCOMPARE(form.SaveCalls, 1);
         QCOMPARE(form.SelectionDuringSave, nullptr);
-        QCOMPARE(form.Selection, &element);
+        QCOMPARE(SelectedElement.data(), &element);
+        SelectedElement = nullptr;
+    }
+
+    // Only skin elements and panels get the element menu, and only those
+    // under them are searched.
+    void elementMenuGoesToElementControlsOnly() {
+        TQXForm form(&FDialogs);
+        QWidget root;
+        auto* main = new TVESKSEPanel(&root);
+        auto* button = new TVESKSESkin(main);
+        auto* label = new TVESKSELabel(main);
+        auto* digits = new TVESKSENumLabel(main);
+        auto* plain = new QWidget(&root);
+        auto* dock = new TVESKSEPanel(plain);
+        auto* underLabel = new TVESKSESkin(label);
+        TQXForm::AssignElementMenu(&root, form.ElementMenu);
+        QCOMPARE(main->PopupMenu(), form.ElementMenu);
+        QCOMPARE(button->PopupMenu(), form.ElementMenu);
+        QCOMPARE(dock->PopupMenu(), nullptr);
+        QCOMPARE(underLabel->PopupMenu(), nullptr);
+        Q_UNUSED(digits);
+        TQXForm::AssignElementMenu(nullptr, form.ElementMenu);
     }
 
     // Each preview page lists its own tree and hides the placement panels;
@@ -483,6 +508,22 @@ private slots:
         QVERIFY(form.Panel5->isHidden());
         QVERIFY(form.Panel10->isHidden());
         QCOMPARE(form.ListView1->topLevelItemCount() == 0, sheetEmptied);
+    }
+
+    // The preview page lists its elements before the skins page, around it,
+    // selects the first of them.
+    void showingTheSkinsPageSelectsTheFirstElement() {
+        TProbeForm form(&FDialogs);
+        auto* main = new TVESKSEPanel(form.MainCtrl);
+        main->setObjectName(QStringLiteral("Main"));
+        new TVESKSEPanel(form.MainCtrl);
+        form.setWindowState(Qt::WindowNoState);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.CheckListBox1->count(), 2);
+        QCOMPARE(SelectedElement.data(), main);
+        QCOMPARE(form.ClickedElement, main);
+        SelectedElement = nullptr;
     }
 
     void magnifierFollowsItsControls() {
