@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 
 #include "editor/QX_SE.h"
 #include "storage/QXSPFonts.h"
@@ -12,6 +13,10 @@ int main(int argc, char* argv[]) {
         if (qEnvironmentVariableIsSet("QX_NO_MAXIMIZE"))
             window.setWindowState(Qt::WindowNoState);
         window.show();
+        // Start-up measurements end at the first turn of the event loop
+        // after the window is shown.
+        if (qEnvironmentVariableIsSet("QX_EXIT_AFTER_SHOW"))
+            QTimer::singleShot(0, &app, &QCoreApplication::quit);
         result = app.exec();
     }
     // The fonts that the packages installed live only as long as the editor.

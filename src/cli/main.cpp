@@ -1,18 +1,29 @@
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "cli/QxspCommands.h"
 #include "cli/QxspErrors.h"
+#include "cli/QxspRender.h"
 #include "storage/VESKErrors.h"
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Only drawing needs widgets, and then without a display; every other
+    // command runs where no window system exists at all.
+    const bool drawing = argc > 1 && std::strcmp(argv[1], "render") == 0;
+    if (drawing)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        drawing ? std::make_unique<QApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = app->arguments().mid(1);
 
     QFile rawOut;
     rawOut.open(stdout, QIODevice::WriteOnly);
@@ -24,10 +35,12 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("list"), CmdList},     {QStringLiteral("extract"), CmdExtract},
         {QStringLiteral("add"), CmdAdd},       {QStringLiteral("remove"), CmdRemove},
         {QStringLiteral("unpack"), CmdUnpack}, {QStringLiteral("pack"), CmdPack},
+        {QStringLiteral("render"), CmdRender},
     };
 
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
-        (args.isEmpty() ? err : out) << QxspUsage();
+        (args.isEmpty() ? err : out) << QxspUsage() << "\ndrawing (needs no display):\n"
+                                     << QxspRenderUsage();
         return args.isEmpty() ? 2 : 0;
     }
     const auto command = commands.find(args[0]);

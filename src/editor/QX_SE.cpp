@@ -19,6 +19,7 @@
 #include "controls/VESK_SE_Panel.h"
 #include "editor/EditorDialogs.h"
 #include "editor/ErrorBox.h"
+#include "editor/PreviewTrees.h"
 #include "storage/QXSPFile.h"
 #include "text/SkinProject.h"
 #include "tools/spLoupe.h"
@@ -79,6 +80,7 @@ TQXForm::TQXForm(IEditorDialogs* dialogs, QWidget* parent) : QMainWindow(parent)
     setStatusBar(StatusBar1);
 
     ConnectMagnifier();
+    BuildPreviewTrees();
     Guarded(this, [this] { FormCreate(); });
 }
 
@@ -188,12 +190,6 @@ void TQXForm::AssignElementMenu(QWidget* container, QMenu* menu) {
 }
 
 // ---------------------------------------------------------------- hooks
-
-void TQXForm::LoadSkin(std::unique_ptr<TQXSPFile> file) {
-    if (SkinFile)
-        SkinFile->Close();
-    SkinFile = std::move(file);
-}
 
 void TQXForm::SaveSkin() {}
 

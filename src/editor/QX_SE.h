@@ -28,8 +28,13 @@ class QTabWidget;
 class QToolButton;
 class QTreeWidget;
 class TPaintBox;
+class TPreviewTrees;
 class TQXSPFile;
+class TSkinLoader;
 class TSkinProject;
+class TSkinRenderer;
+class TVESKNumLabel;
+class TVESKSELabel;
 class TspLoupe;
 
 // The editor's one window: it owns the skin being edited, the live previews
@@ -73,6 +78,30 @@ public:
 
     // Colour read-out of the magnifier.
     void spLoupe1Color(TColor color);
+
+    // ---- previews (QX_SE_Previews.cpp, QX_SE_Loading.cpp)
+    // The element controls of the three previews, by name.
+    TPreviewTrees& Previews() const { return *FPreviews; }
+    // The renderer and loader working on this window's previews and skin.
+    TSkinRenderer Renderer();
+    TSkinLoader Loader();
+    // Texture rendering; the document defaults to the main document.
+    void RenderElement(QWidget* element, const QImage& bitmap, TSkinProject* document = nullptr);
+    void RenderNumericDisplay(const QString& key, const QImage& bitmap, TVESKNumLabel* display,
+                              TSkinProject* document = nullptr);
+    void RenderMainFrame();
+    void LoadEqualizer();
+    void LoadTrayController(bool reload);
+    void LoadLabelLook(TVESKSELabel* label, TSkinProject& document);
+    QWidget* ParentPanelByName(const QString& code);
+    // Rebuilds the fonts list from the package's members.
+    void RefreshFontList();
+    // Mouse handlers of every preview control: select, Alt-drag, release.
+    void LeftbarMouseDown(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                          int X, int Y);
+    void LeftBarMouseMove(QWidget* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void LeftBarMouseUp(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                        int X, int Y);
 
     // ---- skin state
     std::unique_ptr<TSkinProject> EqDocument;
@@ -239,6 +268,8 @@ protected:
     virtual void FillElementList(QWidget* root);
     // Selects an element as a left-button release on it would.
     virtual void SelectElementAsClick(QWidget* element);
+    // The playlist page reads its settings of a newly loaded skin.
+    virtual void FillPlaylistTab();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -271,7 +302,12 @@ private:
     QWidget* BuildSchemesPage();
     QWidget* BuildDescriptionPage();
     void ConnectMagnifier();
+    void BuildPreviewTrees();
+    void LoadImageList(TQXSPFile& package);
+    void ReadMenuLooks(TSkinProject& document);
+    void ShowSkinHeader(TQXSPFile& package);
 
+    std::unique_ptr<TPreviewTrees> FPreviews;
     std::unique_ptr<IEditorDialogs> FOwnDialogs;
     IEditorDialogs* FDialogs = nullptr;
 };

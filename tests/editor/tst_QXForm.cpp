@@ -29,6 +29,7 @@
 #include "controls/VESK_SE_Panel.h"
 #include "editor/QX_SE.h"
 #include "storage/QXSPFile.h"
+#include "storage/SkinVocabulary.h"
 #include "text/SkinProject.h"
 #include "tools/spLoupe.h"
 
@@ -321,7 +322,8 @@ private slots:
         QCOMPARE(form.Edit3->maxLength(), 32);
         QCOMPARE(form.Edit3->accessibleName(), QStringLiteral("Автор"));
         QCOMPARE(form.Edit2->accessibleName(), QStringLiteral("Имя обложки"));
-        QCOMPARE(form.Memo1->toPlainText(), QStringLiteral("(описания нет)"));
+        // The built-in skin brings its own description.
+        QVERIFY(form.Memo1->toPlainText().startsWith(QStringLiteral("Graphite")));
         QCOMPARE(form.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     }
 
@@ -374,8 +376,10 @@ private slots:
 
         QVERIFY(form.SkinFile);
         QVERIFY(form.SkinFile.get() != previous);
-        QVERIFY(!form.EqDocument);
-        QVERIFY(!form.TrayDocument);
+        // Read afresh from the package that was opened.
+        QVERIFY(form.EqDocument && form.EqDocument->FindSection(QStringLiteral("SKIN_OBJS")) >= 0);
+        QVERIFY(form.TrayDocument &&
+                form.TrayDocument->FindSection(QStringLiteral("SKIN_OBJS")) >= 0);
         QVERIFY(!form.PageControl1->isHidden());
         QVERIFY(form.Action2->isEnabled());
     }
@@ -468,10 +472,16 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<bool>("sheetEmptied");
-        QTest::newRow("equalizer") << 0 << 1 << QStringList{"CloseBtn_"} << true;
-        QTest::newRow("tray") << 0 << 2 << QStringList{"trayplay"} << false;
+        QStringList equalizer;
+        for (const TSkinElement& element : SkinElements(TSkinWindow::Equalizer))
+            if (QLatin1String(element.Parent) == QLatin1String("main_"))
+                equalizer << QLatin1String(element.Name);
+        QTest::newRow("equalizer") << 0 << 1 << equalizer << true;
+        QTest::newRow("tray") << 0 << 2 << QStringList{} << false;
         QTest::newRow("main window")
-            << 2 << 0 << QStringList{"Main", "PlaylistMan", "TopPanel"} << true;
+            << 2 << 0 << QStringList{"Main",     "Leftbar", "RightBar", "PlaylistMan",
+                                     "TopPanel", "TabCtrl", "PlsCtrl"}
+            << true;
     }
     void previewPagesListTheirElements() {
         QFETCH(int, from);
@@ -479,17 +489,6 @@ private slots:
         QFETCH(QStringList, entries);
         QFETCH(bool, sheetEmptied);
         TProbeForm form(&FDialogs);
-        const auto child = [](QWidget* parent, const char* name) {
-            auto* widget = new QWidget(parent);
-            widget->setObjectName(QString::fromLatin1(name));
-            return widget;
-        };
-        child(form.MainCtrl, "Main");
-        child(child(form.MainCtrl, "PlaylistMan"), "TopPanel");
-        child(child(form.EQUA, "main_"), "CloseBtn_");
-        child(form.TrayControlMain, "TrayInfo");
-        child(form.TrayControlMain, "trayplay");
-        child(form.TrayControlMain, "TrayCtrl");
         form.setWindowState(Qt::WindowNoState);
         form.PageControl2->setCurrentIndex(from);
         form.show();
@@ -514,13 +513,11 @@ private slots:
     // selects the first of them.
     void showingTheSkinsPageSelectsTheFirstElement() {
         TProbeForm form(&FDialogs);
-        auto* main = new TVESKSEPanel(form.MainCtrl);
-        main->setObjectName(QStringLiteral("Main"));
-        new TVESKSEPanel(form.MainCtrl);
+        QWidget* main = form.MainCtrl->findChild<QWidget*>(QStringLiteral("Main"));
         form.setWindowState(Qt::WindowNoState);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.CheckListBox1->count(), 2);
+        QCOMPARE(form.CheckListBox1->count(), 7);
         QCOMPARE(SelectedElement.data(), main);
         QCOMPARE(form.ClickedElement, main);
         SelectedElement = nullptr;

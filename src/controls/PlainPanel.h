@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+// A plain panel of a preview: a container that is no skin element (the
+// playlist dock under the main window's face). It fills itself with one
+// colour and shows its caption in the middle of the room that its top- and
+// bottom-aligned children leave free, so the user sees what the area stands
+// for. The caption has a fixed face and pixel size: the panel must look the
+// same in the editor and in a preview rendered without the editor's fonts.
+class TPlainPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TPlainPanel(QWidget* parent = nullptr);
+
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString& caption);
+
+    QColor Color() const { return FColor; }
+    void SetColor(const QColor& color);
+
+    // The part of the panel that no visible top- or bottom-aligned child
+    // covers.
+    QRect FreeArea() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString FCaption;
+    QColor FColor = Qt::black;
+};

@@ -1,0 +1,111 @@
+// Loading a package into the window: the previews through the loader, and
+// the pages that show the skin's header, description, playlist option,
+// menu looks, icon strip and fonts.
+
+#include "editor/QX_SE.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+#include "controls/PlainPanel.h"
+#include "editor/PreviewTrees.h"
+#include "editor/SkinLoader.h"
+#include "storage/QXSPFile.h"
+#include "text/SkinProject.h"
+
+namespace {
+
+const QString kFonts = QStringLiteral("SKIN_FONTS");
+const QString kNoDescription = QStringLiteral("(описания нет)");
+
+void SetSwatchColor(QFrame* swatch, TColor color) {
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, ColorToQColor(color));
+    swatch->setPalette(palette);
+    // The colour as the skin writes it, for whoever edits it next.
+    swatch->setProperty("Color", int(color));
+}
+
+} // namespace
+
+void TQXForm::LoadSkin(std::unique_ptr<TQXSPFile> file) {
+    TLoadPages pages;
+    pages.ShowHeader = [this](TQXSPFile& package) { ShowSkinHeader(package); };
+    pages.ReadPlaylistFlag = [this](TSkinProject& document) {
+        CheckBox1->setChecked(document.ReadBool(QStringLiteral("SKIN_WIDTHS"),
+                                                QStringLiteral("HidePLSScroll"), true));
+    };
+    pages.LoadImageList = [this](TQXSPFile& package) { LoadImageList(package); };
+    pages.ReadMenuLooks = [this](TSkinProject& document) { ReadMenuLooks(document); };
+    pages.RefreshFontList = [this] { RefreshFontList(); };
+    pages.FillPlaylistTab = [this] { FillPlaylistTab(); };
+    pages.ShowMainPreview = [this] { PageControl2->setCurrentIndex(0); };
+    pages.FillElementList = [this] {
+        CheckListBox1->clear();
+        FillElementList(MainCtrl);
+        // The list walk does not enter plain panels: the playlist dock's
+        // elements come from a walk of their own.
+        FillElementList(FPreviews->PlaylistMan());
+    };
+    Loader().LoadSkin(std::move(file), pages);
+}
+
+void TQXForm::ShowSkinHeader(TQXSPFile& package) {
+    Edit1->setText(QStringLiteral("skin.bmp"));
+    Edit2->setText(package.SkinName);
+    Edit3->setText(package.Author);
+    // The description belongs to the skin: a newly opened skin shows its
+    // own, not the one the previous skin left on the page.
+    const auto description = package.ExtractFile(QStringLiteral("info.txt"));
+    Memo1->setPlainText(description ? DecodeDescription(description->data()) : kNoDescription);
+}
+
+void TQXForm::LoadImageList(TQXSPFile& package) {
+    // A missing or unreadable strip leaves the picture as it was.
+    const auto stream = package.ExtractFile(QStringLiteral("imglist.bmp"));
+    if (!stream)
+        return;
+    const QImage strip = ReadSkinBitmap(*stream);
+    if (!strip.isNull())
+        Image1->setPixmap(QPixmap::fromImage(strip));
+}
+
+void TQXForm::ReadMenuLooks(TSkinProject& document) {
+    constexpr TColor white = 16777215;
+    SetSwatchColor(Panel14, document.ReadInteger(kFonts, QStringLiteral("GutterColor"), white));
+    SetSwatchColor(Panel15, document.ReadInteger(kFonts, QStringLiteral("MENUCOLOR"), white));
+    SetSwatchColor(Panel16, document.ReadInteger(kFonts, QStringLiteral("SelectedColor"), white));
+    SetSwatchColor(Panel19, document.ReadInteger(kFonts, QStringLiteral("BorderColor"), 0));
+    TFont font;
+    document.ReadFontTo(kFonts, QStringLiteral("MENUFONT"), font);
+    Panel17->setFont(font.ToQFont());
+    QPalette palette = Panel17->palette();
+    palette.setColor(QPalette::WindowText, ColorToQColor(font.Color));
+    Panel17->setPalette(palette);
+}
+
+void TQXForm::LoadEqualizer() {
+    Loader().LoadEqualizer();
+}
+
+void TQXForm::LoadTrayController(bool reload) {
+    Loader().LoadTrayController(reload);
+}
+
+void TQXForm::LoadLabelLook(TVESKSELabel* label, TSkinProject& document) {
+    Loader().LoadLabelLook(label, document);
+}
+
+void TQXForm::RefreshFontList() {
+    ListBox1->clear();
+    if (SkinFile)
+        ListBox1->addItems(TSkinLoader::FontMembers(*SkinFile));
+}
+
+void TQXForm::FillPlaylistTab() {}

@@ -1,0 +1,334 @@
+#include "editor/SkinLoader.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QStringDecoder>
+#include <QWidget>
+
+#include "controls/PlainPanel.h"
+#include "controls/VESKSELabel.h"
+#include "controls/VESKSkinCtrls.h"
+#include "controls/VESK_SE_Panel.h"
+#include "editor/PreviewTrees.h"
+#include "storage/QXSPFile.h"
+#include "storage/QXSPFonts.h"
+#include "storage/VESKCodePage.h"
+#include "storage/VESKStreams.h"
+#include "text/SkinProject.h"
+
+namespace {
+
+// A skin texture sheet needs far less; a hostile header must not make the
+// editor allocate gigabytes.
+constexpr int kMaxBitmapMegabytes = 256;
+
+const QString kTrayInfoCode = QStringLiteral("INFO");
+
+// The labels of the main window that take their looks from the document,
+// in the order they are read.
+const char* const kMainLabels[] = {"LengthLabel", "SizeLabel",   "CountLabel",
+                                   "Infobar",     "Playlistbox", "iTitle",
+                                   "iAlbum",      "iArtist",     "iGenre"};
+
+std::unique_ptr<QIODevice> Extract(TQXSPFile* package, const QString& member) {
+    return package ? std::unique_ptr<QIODevice>(package->ExtractFile(member)) : nullptr;
+}
+
+std::unique_ptr<QIODevice> ReadResource(const QString& name) {
+    QFile resource(QStringLiteral(":/skin/") + name);
+    if (!resource.open(QIODevice::ReadOnly))
+        return nullptr;
+    return NewMemoryStream(resource.readAll());
+}
+
+// Re-parenting hides a widget in Qt; an element keeps showing unless it was
+// switched off.
+void MoveTo(QWidget* control, QWidget* panel) {
+    if (control->parentWidget() == panel)
+        return;
+    const bool shown = !control->isHidden();
+    control->setParent(panel);
+    if (shown)
+        control->show();
+}
+
+QList<QWidget*> ChildControls(const QWidget* container) {
+    return container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+QImage ReadSkinBitmap(QIODevice& stream) {
+    QImageReader reader(&stream, "bmp");
+    reader.setAllocationLimit(kMaxBitmapMegabytes);
+    const QImage image = reader.read();
+    // Drawing and recolouring need a format a painter can work on.
+    return image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+}
+
+QString DecodeDescription(const QByteArray& bytes) {
+    QString text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        text = QString::fromUtf8(bytes.mid(3));
+    } else if (bytes.startsWith("\xFF\xFE")) {
+        QStringDecoder decoder(QStringDecoder::Utf16LE);
+        text = decoder(bytes.mid(2));
+    } else {
+        text = AnsiToWide(bytes);
+    }
+    // Lines as the memo keeps them; a save joins them with CR LF again.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+TSkinLoader::TSkinLoader(const TPreviewTrees& trees, TSkinState state)
+    : FTrees(trees), FState(state) {}
+
+TQXSPFile* TSkinLoader::Package() const {
+    return FState.SkinFile->get();
+}
+
+TSkinRenderer TSkinLoader::Renderer() const {
+    TQXSPFile* package = Package();
+    return TSkinRenderer(FTrees, package ? package->Project.get() : nullptr,
+                         package ? package->MainBmp.get() : nullptr);
+}
+
+void TSkinLoader::LoadSkin(std::unique_ptr<TQXSPFile> file, const TLoadPages& pages) {
+    std::unique_ptr<TQXSPFile>& held = *FState.SkinFile;
+    if (held)
+        held->Close();
+    held = std::move(file);
+    if (!held)
+        held = std::make_unique<TQXSPFile>();
+    TQXSPFile& package = *held;
+    // A package that was never read has no documents yet; it loads as an
+    // empty skin.
+    if (!package.Project)
+        package.Project = std::make_unique<TSkinProject>();
+    if (!package.ParentIni)
+        package.ParentIni = std::make_unique<TSkinProject>();
+    if (!package.MainBmp)
+        package.MainBmp = std::make_unique<QImage>();
+    const auto call = [](const auto& step, auto&... args) {
+        if (step)
+            step(args...);
+    };
+
+    // A new skin starts with every element shown: one the user switched off
+    // in the previous skin would otherwise be saved as missing from this one.
+    ShowAllElements();
+    call(pages.ShowHeader, package);
+    call(pages.ReadPlaylistFlag, *package.Project);
+    call(pages.LoadImageList, package);
+    call(pages.ReadMenuLooks, *package.Project);
+    Renderer().RenderMainFrame(TSkinRenderer::TPlaylistPanels::Render);
+    LoadEqualizer();
+    LoadTrayController(true);
+    call(pages.RefreshFontList);
+    RenderMainElements();
+    call(pages.FillPlaylistTab);
+    ReparentMainElements();
+    call(pages.ShowMainPreview);
+    call(pages.FillElementList);
+}
+
+void TSkinLoader::ShowAllElements() const {
+    for (TSkinWindow window : {TSkinWindow::Main, TSkinWindow::Equalizer, TSkinWindow::Tray})
+        for (QWidget* control : FTrees.Controls(window))
+            control->setVisible(true);
+}
+
+std::unique_ptr<QIODevice> TSkinLoader::MemberOrTemplate(const QString& member,
+                                                         const QString& resource,
+                                                         bool addToPackage) const {
+    TQXSPFile* package = Package();
+    if (auto stream = Extract(package, member))
+        return stream;
+    auto stream = ReadResource(resource);
+    if (stream && package && addToPackage) {
+        package->AddFile(member, stream.get());
+        stream->seek(0);
+    }
+    return stream;
+}
+
+void TSkinLoader::LoadEqualizer() {
+    std::unique_ptr<TSkinProject>& document = *FState.EqDocument;
+    std::unique_ptr<QImage>& bitmap = *FState.EqBitmap;
+    if (!document) {
+        document = std::make_unique<TSkinProject>();
+        if (auto stream = MemberOrTemplate(QStringLiteral("equa.ini"), QStringLiteral("EQI"), true))
+            document->LoadFromStream(*stream);
+        bitmap = std::make_unique<QImage>();
+        if (auto stream = MemberOrTemplate(QStringLiteral("equa.bmp"), QStringLiteral("EQS"), true))
+            *bitmap = ReadSkinBitmap(*stream);
+    }
+    if (!bitmap)
+        bitmap = std::make_unique<QImage>();
+    Renderer().RenderEqualizer(*document, *bitmap);
+}
+
+bool TSkinLoader::LoadFromMember(std::unique_ptr<QIODevice> stream,
+                                 const std::function<void(QIODevice&)>& loader) {
+    if (!stream)
+        return false;
+    loader(*stream);
+    return true;
+}
+
+void TSkinLoader::LoadTrayController(bool reload) {
+    std::unique_ptr<TSkinProject>& document = *FState.TrayDocument;
+    std::unique_ptr<QImage>& bitmap = *FState.TrayBitmap;
+    if (!bitmap)
+        bitmap = std::make_unique<QImage>();
+    if (!document)
+        document = std::make_unique<TSkinProject>();
+    if (reload) {
+        // A document loads by adding sections; a second read into the same
+        // document would leave the first one's values in front.
+        document->Clear();
+        const auto readDocument = [&](QIODevice& stream) { document->LoadFromStream(stream); };
+        const auto readBitmap = [&](QIODevice& stream) { *bitmap = ReadSkinBitmap(stream); };
+        TQXSPFile* package = Package();
+        if (!LoadFromMember(Extract(package, QStringLiteral("tray.ini")), readDocument))
+            LoadFromMember(ReadResource(QStringLiteral("TCC")), readDocument);
+        if (!LoadFromMember(Extract(package, QStringLiteral("tray.bmp")), readBitmap))
+            LoadFromMember(ReadResource(QStringLiteral("TCS")), readBitmap);
+    }
+    LoadTrayParents();
+    try {
+        Renderer().RenderTray(*document, *bitmap);
+    } catch (const std::exception&) {
+        // The tray preview shows what it got so far.
+    }
+}
+
+void TSkinLoader::LoadTrayParents() {
+    QWidget* info = FTrees.TrayInfo();
+    QWidget* controls = FTrees.TrayCtrl();
+    if (!info || !controls)
+        return;
+    TSkinProject parents;
+    if (auto stream = Extract(Package(), QStringLiteral("tray_parent.ini")))
+        parents.LoadFromStream(*stream);
+    for (QWidget* panel : {controls, info}) {
+        // From the last child to the first: children leave the panel on the
+        // way.
+        const QList<QWidget*> children = ChildControls(panel);
+        for (auto child = children.rbegin(); child != children.rend(); ++child) {
+            const QString fallback =
+                (*child)->toolTip() == QLatin1String("1") ? kTrayInfoCode : QString();
+            const QString code =
+                parents.ReadString(QStringLiteral("PARENT"), (*child)->objectName(), fallback);
+            MoveTo(*child, code.compare(kTrayInfoCode, Qt::CaseInsensitive) == 0 ? info : controls);
+        }
+    }
+}
+
+QWidget* TSkinLoader::ParentPanelByName(const QString& code) const {
+    static const struct {
+        const char* Code;
+        const char* Panel;
+    } kCodes[] = {{"MAIN", "Main"},
+                  {"TOP", "TopPanel"},
+                  {"BTM", "PlsCtrl"},
+                  {"R_BRD", "RightBar"},
+                  {"L_BRD", "Leftbar"}};
+    for (const auto& entry : kCodes)
+        if (code.compare(QLatin1String(entry.Code), Qt::CaseInsensitive) == 0)
+            return FTrees.Find(QLatin1String(entry.Panel));
+    return nullptr;
+}
+
+void TSkinLoader::LoadLabelLook(TVESKSELabel* label, TSkinProject& document) const {
+    if (!label)
+        return;
+    TFont font = label->Font();
+    document.ReadFontTo(QStringLiteral("SKIN_FONTS"), label->objectName(), font);
+    label->SetFont(font);
+    TSkinRenderer::Place(
+        label, document.ReadRect(QStringLiteral("SKIN_OBJS"), label->objectName(), TRect()));
+}
+
+void TSkinLoader::RenderMainElements() {
+    TQXSPFile* package = Package();
+    if (!package || !package->Project || !package->MainBmp)
+        return;
+    TSkinProject& document = *package->Project;
+    const QImage& bitmap = *package->MainBmp;
+    const TSkinRenderer renderer = Renderer();
+    // The border bars are searched too: an element that an earlier skin put
+    // there would otherwise keep that skin's textures.
+    for (QWidget* panel :
+         {static_cast<QWidget*>(FTrees.Main()), static_cast<QWidget*>(FTrees.TopPanel()),
+          static_cast<QWidget*>(FTrees.PlsCtrl()), static_cast<QWidget*>(FTrees.Leftbar()),
+          static_cast<QWidget*>(FTrees.RightBar())}) {
+        if (!panel)
+            continue;
+        for (QWidget* child : ChildControls(panel)) {
+            TElementControl* element = AsElementControl(child);
+            if (!element)
+                continue;
+            switch (element->Kind()) {
+            case ElementKind::PushButton:
+            case ElementKind::ToggleButton:
+            case ElementKind::MultiDisplay:
+            case ElementKind::Spectrum:
+            case ElementKind::Slider:
+                renderer.RenderElement(child, bitmap, &document);
+                break;
+            case ElementKind::NumericDisplay:
+                renderer.RenderNumericDisplay(child->objectName(), bitmap,
+                                              qobject_cast<TVESKNumLabel*>(child), &document);
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    for (const char* name : kMainLabels)
+        LoadLabelLook(FTrees.Get<TVESKSELabel>(QLatin1String(name)), document);
+    for (const char* name : {"TCP", "TCN"})
+        renderer.RenderElement(FTrees.Find(QLatin1String(name)), bitmap, &document);
+}
+
+void TSkinLoader::ReparentMainElements() {
+    TQXSPFile* package = Package();
+    TSkinProject* parents = package ? package->ParentIni.get() : nullptr;
+    for (QWidget* control : FTrees.Controls(TSkinWindow::Main)) {
+        // Areas, border bars and the dock make up the window itself; the
+        // parent document places what lies on them.
+        TElementControl* element = AsElementControl(control);
+        if (!element || qobject_cast<TVESKSEPanel*>(control) ||
+            element->Kind() == ElementKind::BorderBar)
+            continue;
+        const QString code = parents
+                                 ? parents->ReadString(QStringLiteral("Parent"),
+                                                       control->objectName(), QStringLiteral("0"))
+                                 : QStringLiteral("0");
+        QWidget* panel = ParentPanelByName(code);
+        if (!panel) {
+            if (control->objectName() == QLatin1String("balanceSlider"))
+                SetBounds(control, QRect());
+            continue;
+        }
+        MoveTo(control, panel);
+    }
+}
+
+void TSkinLoader::RenderAll() {
+    Renderer().RenderMainFrame(TSkinRenderer::TPlaylistPanels::Render);
+    LoadEqualizer();
+    LoadTrayController(false);
+    RenderMainElements();
+}
+
+QStringList TSkinLoader::FontMembers(const TVESKCustomFile& package) {
+    QStringList names;
+    for (int i = 0; i < package.Count(); ++i)
+        if (IsFontMemberName(package.ItemName(i)))
+            names << package.ItemName(i);
+    return names;
+}

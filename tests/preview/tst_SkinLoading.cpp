@@ -1,0 +1,259 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "../editor/FakeDialogs.h"
+#include "PreviewTestSupport.h"
+#include "TestRegistry.h"
+#include "controls/VESK_SE_Panel.h"
+#include "editor/QX_SE.h"
+#include "editor/SkinLoader.h"
+#include "editor/SkinPreviewSet.h"
+#include "storage/QXSPFile.h"
+
+using namespace PreviewTest;
+
+namespace {
+
+QSet<QRgb> Colours(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+QByteArray Resource(const QString& name) {
+    QFile file(QStringLiteral(":/skin/") + name);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+class TestSkinLoading : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir FDir;
+    TFakeDialogs FDialogs;
+    int FCount = 0;
+
+    // The built-in skin changed by edit, written to a file of its own.
+    QString Package(const std::function<void(TVESKCustomFile&)>& edit) {
+        auto package = DefaultPackage();
+        edit(*package);
+        const QString path = FDir.filePath(QStringLiteral("skin%1.qxsp").arg(++FCount));
+        if (!WritePackage(*package, path))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    void Open(TQXForm& form, const QString& path) {
+        FDialogs.OpenAnswer = path;
+        form.Button1Click();
+    }
+
+private slots:
+    void initTestCase() { qputenv("QX_FONTS_DIR", FDir.filePath("fonts").toUtf8()); }
+    void init() { FDialogs = TFakeDialogs(); }
+
+    // Start-up shows the built-in skin in all three previews, with its header,
+    // description and options on the pages.
+    void startUpShowsTheBuiltInSkin() {
+        TQXForm form(&FDialogs);
+        QCOMPARE(form.MainCtrl->size(), QSize(350, 304));
+        QCOMPARE(form.Previews().Main()->geometry(), QRect(6, 0, 338, 152));
+        QCOMPARE(form.EQUA->size(), QSize(350, 138));
+        QCOMPARE(form.TrayControlMain->size(), QSize(240, 92));
+        for (QWidget* root : {form.MainCtrl, form.EQUA, form.TrayControlMain})
+            QVERIFY(Colours(RenderPreviewImage(root)).size() > 50);
+        QCOMPARE(form.Edit1->text(), QStringLiteral("skin.bmp"));
+        QCOMPARE(form.Edit2->text(), form.SkinFile->SkinName);
+        QVERIFY(!form.Edit2->text().isEmpty());
+        QVERIFY(form.Memo1->toPlainText().startsWith(QStringLiteral("Graphite — ")));
+        QVERIFY(form.CheckBox1->isChecked());
+        QVERIFY(!form.Image1->pixmap().isNull());
+        QVERIFY(form.EqDocument && form.TrayDocument);
+    }
+
+    // Parent codes match in any case; balanceSlider vanishes when its code
+    // names no panel, other elements stay where they are (here: under the
+    // bottom panel, where the test puts the button first).
+    void parentCodes_data() {
+        QTest::addColumn<QString>("code"); // "-": no entry at all
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<bool>("balanceVanishes");
+        QTest::newRow("upper") << "MAIN"
+                               << "Main" << false;
+        QTest::newRow("lower") << "main"
+                               << "Main" << false;
+        QTest::newRow("top") << "Top"
+                             << "TopPanel" << false;
+        QTest::newRow("bottom") << "btm"
+                                << "PlsCtrl" << false;
+        QTest::newRow("right border") << "r_brd"
+                                      << "RightBar" << false;
+        QTest::newRow("left border") << "L_Brd"
+                                     << "Leftbar" << false;
+        QTest::newRow("unknown") << "TRAY"
+                                 << "PlsCtrl" << true;
+        QTest::newRow("default") << "0"
+                                 << "PlsCtrl" << true;
+        QTest::newRow("no entry") << "-"
+                                  << "PlsCtrl" << true;
+    }
+    void parentCodes() {
+        QFETCH(QString, code);
+        QFETCH(QString, parent);
+        QFETCH(bool, balanceVanishes);
+        const QByteArray entries = code == QLatin1String("-")
+                                       ? QByteArray("[PARENT]\r\nMENUBTN=MAIN\r\n")
+                                       : "[Parent]\r\nPLAYBTN=" + code.toLatin1() +
+                                             "\r\nbalanceSlider=" + code.toLatin1() + "\r\n";
+        TQXForm form(&FDialogs);
+        form.Previews().Find("PLAYBTN")->setParent(form.Previews().PlsCtrl());
+        Open(form, Package([&](TVESKCustomFile& p) { PutMember(p, "parent.ini", entries); }));
+        QWidget* button = form.Previews().Find("PLAYBTN");
+        QWidget* balance = form.Previews().Find("balanceSlider");
+        QCOMPARE(button->parentWidget()->objectName(), parent);
+        QVERIFY(!button->isHidden());
+        QCOMPARE(balance->geometry() == QRect(0, 0, 0, 0), balanceVanishes);
+        if (!balanceVanishes)
+            QCOMPARE(balance->parentWidget()->objectName(), parent);
+    }
+
+    // Without an entry a tray element goes to the panel its hint names; an
+    // entry, even an empty one, decides otherwise.
+    void trayParents_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("hinted, no entry") << "traysot"
+                                          << "TrayInfo";
+        QTest::newRow("hinted, empty entry") << "trayseek"
+                                             << "TrayCtrl";
+        QTest::newRow("plain, entry in lower case") << "trayplay"
+                                                    << "TrayInfo";
+        QTest::newRow("plain, no entry") << "trayvol"
+                                         << "TrayCtrl";
+    }
+    void trayParents() {
+        QFETCH(QString, name);
+        QFETCH(QString, panel);
+        TQXForm form(&FDialogs);
+        Open(form, Package([](TVESKCustomFile& p) {
+                 PutMember(p, "tray_parent.ini", "[PARENT]\r\ntrayplay=info\r\ntrayseek=\r\n");
+             }));
+        QCOMPARE(form.Previews().Find(name)->parentWidget()->objectName(), panel);
+        // Moved by hand, the element goes back when the tray is rendered again.
+        QWidget* other = panel == QLatin1String("TrayInfo") ? form.Previews().TrayCtrl()
+                                                            : form.Previews().TrayInfo();
+        form.Previews().Find(name)->setParent(other);
+        form.LoadTrayController(false);
+        QCOMPARE(form.Previews().Find(name)->parentWidget()->objectName(), panel);
+    }
+
+    // A package lacking the equalizer gains the built-in one as members; one
+    // lacking the tray shows the built-in tray without gaining it.
+    void missingWindowsComeFromTemplates() {
+        TQXForm form(&FDialogs);
+        Open(form, Package([](TVESKCustomFile& p) {
+                 for (const char* name :
+                      {"equa.ini", "equa.bmp", "tray.ini", "tray.bmp", "tray_parent.ini"})
+                     p.RemoveFile(QLatin1String(name));
+             }));
+        TQXSPFile& package = *form.SkinFile;
+        QCOMPARE(Member(package, "equa.ini"), Resource("EQI"));
+        QCOMPARE(Member(package, "equa.bmp"), Resource("EQS"));
+        QVERIFY(!package.ExtractFile("tray.ini"));
+        QVERIFY(!package.ExtractFile("tray.bmp"));
+        QCOMPARE(form.EQUA->size(), QSize(350, 138));
+        QCOMPARE(form.TrayControlMain->size(), QSize(240, 92));
+    }
+
+    // Opening another package reads its equalizer and tray, not the ones
+    // held from the previous package; opening the first again restores them.
+    void secondPackageReplacesEqualizerAndTray() {
+        TQXForm form(&FDialogs);
+        const QString small = Package([](TVESKCustomFile& p) {
+            PutMember(p, "equa.ini", "[SKIN_OBJS]\r\nmain=0,0,200,100\r\n");
+            PutMember(p, "tray.ini",
+                      "[SKIN_RECTS]\r\ntrayctrl=0,0,100,20\r\ntrayinfo=0,0,100,30\r\n");
+        });
+        Open(form, small);
+        QCOMPARE(form.EQUA->size(), QSize(200, 100));
+        QCOMPARE(form.TrayControlMain->size(), QSize(100, 52));
+        Open(form, Package([](TVESKCustomFile&) {}));
+        QCOMPARE(form.EQUA->size(), QSize(350, 138));
+        QCOMPARE(form.TrayControlMain->size(), QSize(240, 92));
+    }
+
+    // Font members are listed by their extension in any case, in member
+    // order; a name that only contains ".ttf" is not a font.
+    void fontMembersByExtension() {
+        TQXForm form(&FDialogs);
+        Open(form, Package([](TVESKCustomFile& p) {
+                 for (const char* name :
+                      {"a.ttf", "B.TTF", "notes.ttf.txt", "c.TtF", "ttf", "d.ttfx"})
+                     PutMember(p, QLatin1String(name), "not really a font");
+             }));
+        QStringList listed;
+        for (int i = 0; i < form.ListBox1->count(); ++i)
+            listed << form.ListBox1->item(i)->text();
+        QCOMPARE(listed, QStringList({"a.ttf", "B.TTF", "c.TtF"}));
+    }
+
+    // The header and the description are the opened skin's own, also when
+    // they are empty or missing; a missing icon strip keeps the old picture.
+    void headerAndDescriptionFollowTheSkin() {
+        TQXForm form(&FDialogs);
+        const qint64 strip = form.Image1->pixmap().cacheKey();
+        Open(form, Package([](TVESKCustomFile& p) {
+                 SetFieldText(p.Header.Author, 32, QByteArray());
+                 SetFieldText(p.Header.SkinName, 32, "\xCD\xEE\xF7\xFC"); // "Ночь"
+                 PutMember(p, "info.txt", "\xCE\xEF\xE8\xF1\xE0\xED\xE8\xE5\r\nline 2");
+                 p.RemoveFile("imglist.bmp");
+             }));
+        QCOMPARE(form.Edit3->text(), QString());
+        QCOMPARE(form.Edit2->text(), QStringLiteral("Ночь"));
+        QCOMPARE(form.Memo1->toPlainText(), QStringLiteral("Описание\nline 2"));
+        QCOMPARE(form.Image1->pixmap().cacheKey(), strip);
+        Open(form, Package([](TVESKCustomFile& p) { p.RemoveFile("info.txt"); }));
+        QCOMPARE(form.Memo1->toPlainText(), QStringLiteral("(описания нет)"));
+    }
+
+    // An element switched off in one skin is part of the next one again: it
+    // would otherwise be saved as missing from a skin that has it.
+    void switchedOffElementsShowInTheNextSkin() {
+        TQXForm form(&FDialogs);
+        QWidget* button = form.Previews().Find("PLAYBTN");
+        button->hide();
+        form.Previews().TopPanel()->hide();
+        Open(form, Package([](TVESKCustomFile&) {}));
+        QVERIFY(!button->isHidden());
+        QVERIFY(!form.Previews().TopPanel()->isHidden());
+        QCOMPARE(form.Previews().TopPanel()->height(), 20);
+    }
+
+    void fontMemberNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("font");
+        QTest::newRow("lower") << "x.ttf" << true;
+        QTest::newRow("mixed") << "X.tTf" << true;
+        QTest::newRow("inner") << "x.ttf.bmp" << false;
+        QTest::newRow("longer") << "x.ttfs" << false;
+    }
+    void fontMemberNames() {
+        QFETCH(QString, name);
+        QFETCH(bool, font);
+        auto package = DefaultPackage();
+        PutMember(*package, name, "x");
+        QCOMPARE(TSkinLoader::FontMembers(*package).contains(name), font);
+    }
+};
+
+QX_REGISTER_TEST(TestSkinLoading)
+#include "tst_SkinLoading.moc"
