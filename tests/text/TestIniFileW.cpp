@@ -47,13 +47,10 @@ QByteArray Utf16(const QString& text) {
 const QByteArray kSkin = "[SKIN_RECTS]\r\nPLAY_NRM=1,2,3,4\r\nStop=5\r\n\r\n"
                          "[X]\r\na=first\r\n[SKIN_OBJS]\r\nLIB=0,0,10,10\r\n[x]\r\na=second\r\n";
 
-// Quadratic work on the large inputs below takes minutes; the sanitizers only
-// slow linear work down a few times.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr qint64 kBudgetMs = 4000;
-#else
-constexpr qint64 kBudgetMs = 1000;
-#endif
+// A hang guard, not a speed measurement: quadratic work on the large inputs
+// below takes many minutes, linear work well under a second even on a loaded
+// machine under the sanitizers, so the bound sits far from both.
+constexpr qint64 kBudgetMs = 60000;
 
 } // namespace
 
