@@ -80,6 +80,7 @@ TQXForm::TQXForm(IEditorDialogs* dialogs, QWidget* parent) : QMainWindow(parent)
     setStatusBar(StatusBar1);
 
     ConnectMagnifier();
+    ConnectElementPage();
     BuildPreviewTrees();
     Guarded(this, [this] { FormCreate(); });
 }
@@ -194,14 +195,6 @@ void TQXForm::AssignElementMenu(QWidget* container, QMenu* menu) {
 void TQXForm::SaveSkin() {}
 
 void TQXForm::RefreshSchemeList() {}
-
-void TQXForm::FillElementList(QWidget* root) {
-    (void)root;
-}
-
-void TQXForm::SelectElementAsClick(QWidget* element) {
-    (void)element;
-}
 
 // ------------------------------------------------------------- commands
 

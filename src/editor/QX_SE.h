@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
@@ -36,6 +37,7 @@ class TSkinRenderer;
 class TVESKNumLabel;
 class TVESKSELabel;
 class TspLoupe;
+struct TPropertySheetView;
 
 // The editor's one window: it owns the skin being edited, the live previews
 // of the player's three skinned windows, the element list, the property
@@ -102,6 +104,26 @@ public:
     void LeftBarMouseMove(QWidget* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void LeftBarMouseUp(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                         int X, int Y);
+
+    // ---- element list and placement (QX_SE_Elements.cpp)
+    void CheckListBox1ClickCheck(QListWidgetItem* item);
+    void CheckListBox1Click();
+    void SpinEdit1Change();
+    void LabelSize();
+    void ComboBox1Select(int index);
+    void ComboBox2Select(int index);
+    void Button9Click();
+    // The document of the preview page shown: placements and property edits
+    // write into it.
+    TSkinProject* ShownDocument() const;
+    // The placement spin edits act only while set; selecting an element
+    // clears it while it loads the element's values into them.
+    bool PlacementArmed = false;
+
+    // ---- property sheet (QX_SE_Properties.cpp)
+    void FillMainProperties(QWidget* element);
+    void FillEqualizerProperties(QWidget* element);
+    void FillTrayProperties(QWidget* element);
 
     // ---- skin state
     std::unique_ptr<TSkinProject> EqDocument;
@@ -306,6 +328,14 @@ private:
     void LoadImageList(TQXSPFile& package);
     void ReadMenuLooks(TSkinProject& document);
     void ShowSkinHeader(TQXSPFile& package);
+
+    void ConnectElementPage();
+    TPropertySheetView PropertySheetView() const;
+
+    // Alt-drag: set from the press on a draggable element to its release;
+    // the origin is the grabbed point in the element.
+    bool FDragging = false;
+    QPoint FDragOrigin;
 
     std::unique_ptr<TPreviewTrees> FPreviews;
     std::unique_ptr<IEditorDialogs> FOwnDialogs;

@@ -1,0 +1,244 @@
+// The element list of the skins page and the controls that place the
+// selected element: position, label geometry, containing area, the playlist
+// panels' order.
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include "controls/SelectedElement.h"
+#include "controls/VESKSELabel.h"
+#include "controls/VESKSENumLabel.h"
+#include "controls/VESK_SE_Panel.h"
+#include "editor/ErrorBox.h"
+#include "editor/PreviewTrees.h"
+#include "editor/QX_SE.h"
+#include "storage/QXSPFile.h"
+#include "text/SkinProject.h"
+
+namespace {
+
+const QString Objs = QStringLiteral("SKIN_OBJS");
+
+bool IsListedElement(const QWidget* widget) {
+    return qobject_cast<const TVESKSESkin*>(widget) ||
+           qobject_cast<const TVESKSENumLabel*>(widget) ||
+           qobject_cast<const TVESKSELabel*>(widget);
+}
+
+QWidget* EntryElement(const QListWidgetItem* item) {
+    return item ? qobject_cast<QWidget*>(item->data(Qt::UserRole).value<QObject*>()) : nullptr;
+}
+
+// Typed numbers have no limits; sums of them must not overflow.
+int SaturatedSum(int a, int b) {
+    return int(std::clamp<std::int64_t>(std::int64_t(a) + b, INT_MIN, INT_MAX));
+}
+
+// The rectangle a placement writes: the numbers as typed, right and bottom
+// saturating rather than wrapping.
+TRect PlacedRect(int left, int top, int width, int height) {
+    return {left, top, SaturatedSum(left, width), SaturatedSum(top, height)};
+}
+
+// Moves a control without handing Qt corners its own arithmetic overflows
+// on; no preview is anywhere near those limits.
+void PlaceControl(QWidget* control, int left, int top, int width, int height) {
+    const auto clamp = [](int v) { return std::clamp(v, -TRect::kQRectLimit, TRect::kQRectLimit); };
+    ::SetBounds(control, QRect(clamp(left), clamp(top), clamp(width), clamp(height)));
+}
+
+// Re-parenting hides a shown control; it stays as visible as it was.
+void MoveUnder(QWidget* element, QWidget* panel) {
+    if (!element || !panel || element == panel || element->isAncestorOf(panel))
+        return;
+    if (element->parentWidget() == panel)
+        return;
+    const bool hidden = element->isHidden();
+    const QRect bounds = element->geometry();
+    element->setParent(panel);
+    ::SetBounds(element, bounds);
+    element->setVisible(!hidden);
+}
+
+} // namespace
+
+void TQXForm::ConnectElementPage() {
+    // The check box of an entry changes only by the user while the list is
+    // not being filled.
+    connect(CheckListBox1, &QListWidget::itemChanged, this, &TQXForm::CheckListBox1ClickCheck);
+    connect(CheckListBox1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem*) { CheckListBox1Click(); });
+    connect(CheckListBox1, &QListWidget::currentRowChanged, this, [this](int) {
+        // Moving through the list with the keyboard selects as a click does.
+        if (CheckListBox1->hasFocus())
+            CheckListBox1Click();
+    });
+    for (QSpinBox* spin : {SpinEdit1, SpinEdit2})
+        connect(spin, &QSpinBox::valueChanged, this, [this](int) { SpinEdit1Change(); });
+    for (QSpinBox* spin : {SpinEdit3, SpinEdit4, SpinEdit5, SpinEdit6})
+        connect(spin, &QSpinBox::valueChanged, this, [this](int) { LabelSize(); });
+    // "activated": only the user's choice moves an element, not the sheet
+    // showing where it lies.
+    connect(ComboBox1, &QComboBox::activated, this, &TQXForm::ComboBox1Select);
+    connect(ComboBox2, &QComboBox::activated, this, &TQXForm::ComboBox2Select);
+    connect(Button9, &QPushButton::clicked, this, &TQXForm::Button9Click);
+}
+
+TSkinProject* TQXForm::ShownDocument() const {
+    switch (PageControl2->currentIndex()) {
+    case 0:
+        return SkinFile ? SkinFile->Project.get() : nullptr;
+    case 1:
+        return EqDocument.get();
+    case 2:
+        return TrayDocument.get();
+    default:
+        return nullptr;
+    }
+}
+
+// ------------------------------------------------------------ the list
+
+void TQXForm::FillElementList(QWidget* root) {
+    if (!root)
+        return;
+    // Filling sets check marks, which must not read as the user's.
+    const QSignalBlocker blocker(CheckListBox1);
+    CheckListBox1->setUpdatesEnabled(false);
+    const auto resume = qScopeGuard([this] { CheckListBox1->setUpdatesEnabled(true); });
+    TSkinProject* project = SkinFile ? SkinFile->Project.get() : nullptr;
+    for (QObject* object : root->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        // Plain panels and anything else that is no element are skipped
+        // with all they hold.
+        if (!child || !IsListedElement(child))
+            continue;
+        const QString name = child->objectName();
+        auto* item = new QListWidgetItem(name, CheckListBox1);
+        item->setData(Qt::UserRole, QVariant::fromValue<QObject*>(child));
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        const QRect b = child->geometry();
+        const std::int64_t bounds =
+            std::int64_t(b.x()) + b.y() + (std::int64_t(b.x()) + b.width()) + b.y() + b.height();
+        const bool inSkin =
+            bounds != 0 && (!project || project->ReadBool(QStringLiteral("PROJ_SKN"), name, true));
+        item->setCheckState(inSkin ? Qt::Checked : Qt::Unchecked);
+        FillElementList(child);
+    }
+}
+
+void TQXForm::CheckListBox1ClickCheck(QListWidgetItem* item) {
+    Guarded(this, [this, item] {
+        QWidget* element = EntryElement(item);
+        if (!element)
+            return;
+        if (item->checkState() == Qt::Checked) {
+            // An element the skin left out gets a size one can see and grab.
+            if (element->width() == 0 && element->height() == 0)
+                ::SetBounds(element, QRect(element->pos(), QSize(50, 50)));
+            element->show();
+        } else {
+            // The save writes an invisible element as "0,0,0,0".
+            element->hide();
+        }
+    });
+}
+
+void TQXForm::CheckListBox1Click() {
+    Guarded(this, [this] {
+        if (QWidget* element = EntryElement(CheckListBox1->currentItem()))
+            LeftBarMouseUp(element, Qt::LeftButton, Qt::NoModifier, 0, 0);
+    });
+}
+
+// ------------------------------------------------------------ placement
+
+void TQXForm::SpinEdit1Change() {
+    Guarded(this, [this] {
+        QWidget* element = SelectedElement;
+        const TElementControl* control = AsElementControl(element);
+        if (!PlacementArmed || !control)
+            return;
+        switch (control->Kind()) {
+        case ElementKind::PushButton:
+        case ElementKind::ToggleButton:
+        case ElementKind::TabBar:
+        case ElementKind::NumericDisplay:
+        case ElementKind::MultiDisplay:
+        case ElementKind::Spectrum:
+        case ElementKind::Slider:
+        case ElementKind::EqSlider:
+        case ElementKind::EqCurve:
+            break;
+        default:
+            // Panels and bars are placed by the frame, labels by their own
+            // geometry panel.
+            return;
+        }
+        QString key = element->objectName();
+        if (key.endsWith(u'_'))
+            key.chop(1);
+        const int left = SpinEdit1->value();
+        const int top = SpinEdit2->value();
+        PlaceControl(element, left, top, element->width(), element->height());
+        if (TSkinProject* document = ShownDocument())
+            document->WriteRect(Objs, key,
+                                PlacedRect(left, top, element->width(), element->height()));
+    });
+}
+
+void TQXForm::LabelSize() {
+    Guarded(this, [this] {
+        QWidget* element = SelectedElement;
+        if (!PlacementArmed || !element)
+            return;
+        const int left = SpinEdit3->value();
+        const int top = SpinEdit4->value();
+        const int width = SpinEdit5->value();
+        const int height = SpinEdit6->value();
+        PlaceControl(element, left, top, width, height);
+        if (TSkinProject* document = ShownDocument())
+            document->WriteRect(Objs, element->objectName(), PlacedRect(left, top, width, height));
+    });
+}
+
+void TQXForm::ComboBox1Select(int index) {
+    Guarded(this, [this, index] {
+        QWidget* panels[] = {Previews().Main(), Previews().TopPanel(), Previews().PlsCtrl(),
+                             Previews().RightBar(), Previews().Leftbar()};
+        if (index < 0 || index >= int(std::size(panels)))
+            return;
+        // Position and size stay as numbers, now within the new area; the
+        // save writes the area back from the element's parent.
+        MoveUnder(SelectedElement, panels[index]);
+    });
+}
+
+void TQXForm::ComboBox2Select(int index) {
+    Guarded(this, [this, index] {
+        if (index == 0)
+            MoveUnder(SelectedElement, Previews().TrayCtrl());
+        else if (index == 1)
+            MoveUnder(SelectedElement, Previews().TrayInfo());
+    });
+}
+
+void TQXForm::Button9Click() {
+    Guarded(this, [this] {
+        QWidget* element = SelectedElement;
+        if (!qobject_cast<TVESKSEPanel*>(element))
+            return;
+        // Top-aligned panels stack by their tops, and the one just moved
+        // wins a tie: top 0 puts it first.
+        ::SetBounds(element, QRect(element->x(), 0, element->width(), element->height()));
+    });
+}
