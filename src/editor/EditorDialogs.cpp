@@ -6,6 +6,15 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "tools/QX_SE_SelImg.h"
+#include "tools/SPImageEditor.h"
+
+bool IEditorDialogs::SelectRect(QWidget*, const QImage&, TRect&, bool) {
+    return false;
+}
+
+void IEditorDialogs::ShowImagePicker(QWidget*, QImage&) {}
+
 QString QtEditorDialogs::OpenFileName(QWidget* parent, const QString& caption,
                                       const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
@@ -48,4 +57,13 @@ std::optional<QString> QtEditorDialogs::Text(QWidget* parent, const QString& cap
 
 void QtEditorDialogs::Information(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox::information(parent, caption, text);
+}
+
+bool QtEditorDialogs::SelectRect(QWidget* parent, const QImage& image, TRect& rect,
+                                 bool sizeLocked) {
+    return ::SelectRect(image, rect, sizeLocked, parent);
+}
+
+void QtEditorDialogs::ShowImagePicker(QWidget* parent, QImage& bitmap) {
+    ::ShowImagePicker(bitmap, parent, this);
 }

@@ -6,7 +6,9 @@
 #include <QFont>
 #include <QString>
 
+class QImage;
 class QWidget;
+struct TRect;
 
 // Every question the editor asks the user goes through this interface, so
 // tests can answer without a modal loop. An empty optional or string means
@@ -24,6 +26,12 @@ public:
     virtual std::optional<QString> Text(QWidget* parent, const QString& caption,
                                         const QString& prompt, const QString& initial) = 0;
     virtual void Information(QWidget* parent, const QString& caption, const QString& text) = 0;
+
+    // The modal editing tools. rect and bitmap come back as the tool leaves
+    // them; SelectRect answers whether the user confirmed. The defaults leave
+    // both untouched, so an answerer that does not care need not override.
+    virtual bool SelectRect(QWidget* parent, const QImage& image, TRect& rect, bool sizeLocked);
+    virtual void ShowImagePicker(QWidget* parent, QImage& bitmap);
 };
 
 // The real dialogs: Qt's standard ones.
@@ -37,4 +45,6 @@ public:
     std::optional<QString> Text(QWidget* parent, const QString& caption, const QString& prompt,
                                 const QString& initial) override;
     void Information(QWidget* parent, const QString& caption, const QString& text) override;
+    bool SelectRect(QWidget* parent, const QImage& image, TRect& rect, bool sizeLocked) override;
+    void ShowImagePicker(QWidget* parent, QImage& bitmap) override;
 };
