@@ -113,6 +113,8 @@ public:
     void ComboBox1Select(int index);
     void ComboBox2Select(int index);
     void Button9Click();
+    // Replaces the picture the shown preview is cut from.
+    void SpeedButton1Click();
     // The document of the preview page shown: placements and property edits
     // write into it.
     TSkinProject* ShownDocument() const;

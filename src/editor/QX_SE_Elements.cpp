@@ -1,6 +1,6 @@
 // The element list of the skins page and the controls that place the
 // selected element: position, label geometry, containing area, the playlist
-// panels' order.
+// panels' order, and the picture the shown preview is cut from.
 
 #include <algorithm>
 #include <climits>
@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "controls/SelectedElement.h"
 #include "controls/VESKSELabel.h"
@@ -91,6 +92,7 @@ void TQXForm::ConnectElementPage() {
     connect(ComboBox1, &QComboBox::activated, this, &TQXForm::ComboBox1Select);
     connect(ComboBox2, &QComboBox::activated, this, &TQXForm::ComboBox2Select);
     connect(Button9, &QPushButton::clicked, this, &TQXForm::Button9Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TQXForm::SpeedButton1Click);
 }
 
 TSkinProject* TQXForm::ShownDocument() const {

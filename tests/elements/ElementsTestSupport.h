@@ -17,9 +17,13 @@
 
 namespace ElementsTest {
 
-// Answers every question as a user who cancels.
+// Answers every question as a user who cancels, except the image picker,
+// which hands back a picture of its own when one is set.
 class TDialogs : public IEditorDialogs {
 public:
+    QImage Picture;
+    int PickerCalls = 0;
+
     QString OpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
@@ -30,6 +34,11 @@ public:
         return std::nullopt;
     }
     void Information(QWidget*, const QString&, const QString&) override {}
+    void ShowImagePicker(QWidget*, QImage& bitmap) override {
+        ++PickerCalls;
+        if (!Picture.isNull())
+            bitmap = Picture;
+    }
 };
 
 // The real window on the built-in skin, shown so the previews lay out as
