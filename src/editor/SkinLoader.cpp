@@ -162,7 +162,13 @@ void TSkinLoader::LoadEqualizer() {
         if (auto stream = MemberOrTemplate(QStringLiteral("equa.ini"), QStringLiteral("EQI"), true))
             document->LoadFromStream(*stream);
         bitmap = std::make_unique<QImage>();
-        if (auto stream = MemberOrTemplate(QStringLiteral("equa.bmp"), QStringLiteral("EQS"), true))
+        // The package has decoded its equalizer bitmap already when it had
+        // one; decoding it again would only cost start-up time.
+        TQXSPFile* package = Package();
+        if (package && package->EquaBmp && !package->EquaBmp->isNull())
+            *bitmap = package->EquaBmp->convertToFormat(QImage::Format_RGB32);
+        else if (auto stream =
+                     MemberOrTemplate(QStringLiteral("equa.bmp"), QStringLiteral("EQS"), true))
             *bitmap = ReadSkinBitmap(*stream);
     }
     if (!bitmap)
