@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "cli/QxspCommands.h"
+#include "cli/QxspCompile.h"
 #include "cli/QxspErrors.h"
 #include "cli/QxspRender.h"
 #include "storage/VESKErrors.h"
@@ -17,7 +18,8 @@
 int main(int argc, char* argv[]) {
     // Only drawing needs widgets, and then without a display; every other
     // command runs where no window system exists at all.
-    const bool drawing = argc > 1 && std::strcmp(argv[1], "render") == 0;
+    const bool drawing =
+        argc > 1 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "compile") == 0);
     if (drawing)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -35,12 +37,12 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("list"), CmdList},     {QStringLiteral("extract"), CmdExtract},
         {QStringLiteral("add"), CmdAdd},       {QStringLiteral("remove"), CmdRemove},
         {QStringLiteral("unpack"), CmdUnpack}, {QStringLiteral("pack"), CmdPack},
-        {QStringLiteral("render"), CmdRender},
+        {QStringLiteral("render"), CmdRender}, {QStringLiteral("compile"), CmdCompile},
     };
 
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         (args.isEmpty() ? err : out) << QxspUsage() << "\ndrawing (needs no display):\n"
-                                     << QxspRenderUsage();
+                                     << QxspRenderUsage() << QxspCompileUsage();
         return args.isEmpty() ? 2 : 0;
     }
     const auto command = commands.find(args[0]);

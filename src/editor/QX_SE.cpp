@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "compiler/QX_SE_Save.h"
 #include "controls/SelectedElement.h"
 #include "controls/VESK_SE_Panel.h"
 #include "editor/EditorDialogs.h"
@@ -156,10 +157,14 @@ void TQXForm::FormCreate() {
 
     auto file = std::make_unique<TQXSPFile>();
     QFile resource(QStringLiteral(":/skin/DEFAULT"));
-    // A missing resource reads as no package at all, which the package
-    // answers with an empty skin.
-    resource.open(QIODevice::ReadOnly);
-    file->LoadFromStream(resource);
+    // The package tool, which packs the built-in skin, cannot carry it: its
+    // hidden window starts from an empty skin.
+    if (resource.open(QIODevice::ReadOnly)) {
+        file->LoadFromStream(resource);
+    } else {
+        file->Reset();
+        file->LoadProject();
+    }
     LoadSkin(std::move(file));
 
     ShowPagesAndEnableSave();
@@ -192,7 +197,9 @@ void TQXForm::AssignElementMenu(QWidget* container, QMenu* menu) {
 
 // ---------------------------------------------------------------- hooks
 
-void TQXForm::SaveSkin() {}
+void TQXForm::SaveSkin() {
+    ShowSaveForm(*this);
+}
 
 void TQXForm::RefreshSchemeList() {}
 
@@ -201,19 +208,22 @@ void TQXForm::RefreshSchemeList() {}
 void TQXForm::Button1Click() {
     Guarded(this, [this] {
         const QString fileName = Dialogs().OpenFileName(this, QString(), SkinFilter);
-        if (fileName.isEmpty())
-            return;
-        // Whatever goes wrong below, the editor still holds a skin.
-        const auto finish = qScopeGuard([this] { ShowPagesAndEnableSave(); });
-        auto file = std::make_unique<TQXSPFile>();
-        file->LoadFromFile(fileName);
-        // The equalizer and tray loaders read the new package only when
-        // these are gone.
-        EqDocument.reset();
-        TrayDocument.reset();
-        LoadSkin(std::move(file));
-        RefreshSchemeList();
+        if (!fileName.isEmpty())
+            OpenSkin(fileName);
     });
+}
+
+void TQXForm::OpenSkin(const QString& fileName) {
+    // Whatever goes wrong below, the editor still holds a skin.
+    const auto finish = qScopeGuard([this] { ShowPagesAndEnableSave(); });
+    auto file = std::make_unique<TQXSPFile>();
+    file->LoadFromFile(fileName);
+    // The equalizer and tray loaders read the new package only when these
+    // are gone.
+    EqDocument.reset();
+    TrayDocument.reset();
+    LoadSkin(std::move(file));
+    RefreshSchemeList();
 }
 
 void TQXForm::SpeedButton2Click() {

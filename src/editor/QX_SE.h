@@ -71,6 +71,8 @@ public:
     void SpeedButton2Click(); // save
     void AboutClick();
     void ExitClick();
+    // Opens the package file without asking; errors reach the caller.
+    void OpenSkin(const QString& fileName);
 
     // Page switches.
     void TabSheet1Show();

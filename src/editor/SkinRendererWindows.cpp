@@ -2,6 +2,7 @@
 // the equalizer and the tray controller.
 
 #include <algorithm>
+#include <limits>
 
 #include <QWidget>
 
@@ -36,6 +37,17 @@ bool ShowsSomething(const QWidget* panel) {
 
 QList<QWidget*> ChildControls(const QWidget* container) {
     return container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+}
+
+int Saturated(qint64 value) {
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max()));
+}
+
+TRect LessOrigin(const TRect& rect, const TRect& texture) {
+    return {Saturated(qint64(rect.Left) - texture.Left), Saturated(qint64(rect.Top) - texture.Top),
+            Saturated(qint64(rect.Right) - texture.Left),
+            Saturated(qint64(rect.Bottom) - texture.Top)};
 }
 
 // The colour a skin without a title font gets: the tray bitmap's colour at
@@ -163,8 +175,15 @@ void TSkinRenderer::RenderTray(TSkinProject& document, const QImage& bitmap) con
         document.WriteString(kFonts, QStringLiteral("trayrs"),
                              QStringLiteral("Tahoma,%1,12,0").arg(TitleColorFallback(bitmap)));
     if (auto* title = FTrees.Get<TVESKSELabel>(QStringLiteral("trayrs"))) {
-        // The scrolling title is placed by its texture rectangle.
-        Place(title, document.ReadRect(kRects, QStringLiteral("trayrs"), TRect()));
+        // The scrolling title's texture rectangle is the piece of its
+        // panel's texture behind it, as the save writes it: its place in the
+        // panel is that rectangle less the texture's origin, or a save and
+        // a load would move it by that origin each time.
+        const QWidget* holder = title->parentWidget();
+        const TRect panel =
+            holder ? document.ReadRect(kRects, holder->objectName(), TRect()) : TRect();
+        Place(title,
+              LessOrigin(document.ReadRect(kRects, QStringLiteral("trayrs"), TRect()), panel));
         TFont font = title->Font();
         document.ReadFontTo(kFonts, QStringLiteral("trayrs"), font);
         title->SetFont(font);

@@ -260,7 +260,9 @@ private slots:
         TSandbox box;
         box.Texture("trayctrl", QRect(0, 0, 240, 24), kRed);
         box.Texture("trayinfo", QRect(0, 100, 240, 66), kGreen);
-        box.Document.WriteString("SKIN_RECTS", "trayrs", "8,5,232,18");
+        // The title's texture rectangle lies in its panel's texture; its
+        // place is that rectangle less the texture's origin.
+        box.Document.WriteString("SKIN_RECTS", "trayrs", "8,105,232,118");
         if (!font.isEmpty())
             box.Document.WriteString("SKIN_FONTS", "trayrs", font);
         box.Bitmap.setPixel(70, 50, qRgb(1, 2, 3));

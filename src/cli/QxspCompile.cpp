@@ -1,0 +1,65 @@
+#include "cli/QxspCompile.h"
+
+#include <QScopeGuard>
+
+#include "cli/QxspErrors.h"
+#include "cli/QxspPackageIO.h"
+#include "compiler/EditorSaveTarget.h"
+#include "compiler/SavePipeline.h"
+#include "editor/EditorDialogs.h"
+#include "editor/QX_SE.h"
+#include "storage/QXSPFonts.h"
+#include "storage/VESKCustomFile.h"
+#include "storage/VESKErrors.h"
+
+namespace {
+
+// Nobody is there to answer: every question is cancelled.
+class TNoDialogs : public IEditorDialogs {
+public:
+    QString OpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
+    std::optional<QFont> Font(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<QString> Text(QWidget*, const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    void Information(QWidget*, const QString&, const QString&) override {}
+};
+
+} // namespace
+
+QString QxspCompileUsage() {
+    return QStringLiteral(
+        "  qxsp compile FILE OUT           save the skin as the editor saves it: sections\n"
+        "                                  from its previews, mask made anew\n");
+}
+
+void CmdCompile(const QStringList& args, QxspContext&) {
+    if (args.size() != 2)
+        throw QxspUsageError(QStringLiteral("usage: qxsp compile FILE OUT"));
+    const QString& fileName = args[0];
+    const QString& out = args[1];
+    // The editor opens its built-in skin for a file that is no package; a
+    // tool that did so would answer a typing error with a skin.
+    {
+        TVESKCustomFile probe;
+        LoadPackageFile(fileName, probe);
+    }
+    // The window reports its own errors in a box nobody could close here.
+    qputenv("QX_NO_MODAL_ERRORS", "1");
+    // Loading installs the skin's fonts for the labels; they go with the tool.
+    const auto removeFonts = qScopeGuard([] { RemoveFonts(FontsFolder()); });
+    TNoDialogs dialogs;
+    TQXForm form(&dialogs);
+    form.OpenSkin(fileName);
+    TSaveTarget target = SaveTargetOf(form);
+    TSilentSaveLog log;
+    try {
+        RunSavePipeline(target, out, log);
+    } catch (const EVESKError& error) {
+        throw QxspFailure(QStringLiteral("%1: %2").arg(out, error.message()));
+    }
+}

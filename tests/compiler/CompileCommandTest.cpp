@@ -1,0 +1,112 @@
+#include <QFile>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "TestRegistry.h"
+#include "compiler/QX_SE_Save.h"
+#include "editor/EditorDialogs.h"
+#include "editor/QX_SE.h"
+
+namespace {
+
+QString BinaryDir() {
+    return qEnvironmentVariable("QX_TEST_BINARY_DIR");
+}
+
+struct TRun {
+    int Status = -1;
+    QByteArray Errors;
+};
+
+TRun Qxsp(const QStringList& args) {
+    QProcess process;
+    process.start(BinaryDir() + QStringLiteral("/src/qxsp"), args);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardError()};
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class TSaveAnswer : public IEditorDialogs {
+public:
+    QString Answer;
+    QString OpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return Answer;
+    }
+    std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
+    std::optional<QFont> Font(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<QString> Text(QWidget*, const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    void Information(QWidget*, const QString&, const QString&) override {}
+};
+
+} // namespace
+
+class CompileCommandTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir FDir;
+
+private slots:
+    void initTestCase() {
+        qputenv("QX_FONTS_DIR", FDir.filePath(QStringLiteral("fonts")).toUtf8());
+        TSaveForm::SetStatusPause(0);
+    }
+
+    // The tool writes what the editor writes when it opens the file and
+    // saves it.
+    void sameBytesAsTheEditor() {
+        const QString skin = BinaryDir() + QStringLiteral("/skins/default.qxsp");
+        const QString compiled = FDir.filePath(QStringLiteral("compiled.qxsp"));
+        const TRun run = Qxsp({"compile", skin, compiled});
+        QVERIFY2(run.Status == 0, run.Errors.constData());
+
+        TSaveAnswer dialogs;
+        dialogs.Answer = FDir.filePath(QStringLiteral("edited.qxsp"));
+        TQXForm form(&dialogs);
+        form.OpenSkin(skin);
+        // Saved from another page, with the main preview's page not shown:
+        // the photograph does not depend on what the screen shows.
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.PageControl1->setCurrentIndex(4);
+        form.PageControl2->setCurrentIndex(2);
+        form.SpeedButton2Click();
+        QCOMPARE(form.PageControl1->currentIndex(), 0);
+        const QByteArray edited = ReadFile(dialogs.Answer);
+        QVERIFY(!edited.isEmpty());
+        QCOMPARE(ReadFile(compiled), edited);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::newRow("no output") << QStringList({"compile", "x.qxsp"}) << 2;
+        QTest::newRow("no package") << QStringList({"compile", "", ""}) << 1;
+    }
+    void refusals() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        const QString text = FDir.filePath(QStringLiteral("text.qxsp"));
+        const QString out = FDir.filePath(QStringLiteral("never.qxsp"));
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a skin");
+        file.close();
+        if (args.size() == 3)
+            args = QStringList({"compile", text, out});
+        QCOMPARE(Qxsp(args).Status, status);
+        QVERIFY(!QFile::exists(out));
+    }
+};
+
+QX_REGISTER_TEST(CompileCommandTest)
+#include "CompileCommandTest.moc"
