@@ -39,6 +39,30 @@ QWidget* EntryElement(const QListWidgetItem* item) {
     return item ? qobject_cast<QWidget*>(item->data(Qt::UserRole).value<QObject*>()) : nullptr;
 }
 
+// Appends the element controls under root, depth first: each panel is
+// followed by its own elements. An element is part of the skin when it has
+// bounds and the main project does not leave it out, whichever page shows it.
+void AddElementEntries(QListWidget* list, const QWidget* root, TSkinProject* project) {
+    for (QObject* object : root->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        // Plain panels and anything else that is no element are skipped
+        // with all they hold.
+        if (!child || !IsListedElement(child))
+            continue;
+        const QString name = child->objectName();
+        auto* item = new QListWidgetItem(name, list);
+        item->setData(Qt::UserRole, QVariant::fromValue<QObject*>(child));
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        const QRect b = child->geometry();
+        const std::int64_t bounds =
+            std::int64_t(b.x()) + b.y() + (std::int64_t(b.x()) + b.width()) + b.y() + b.height();
+        const bool inSkin =
+            bounds != 0 && (!project || project->ReadBool(QStringLiteral("PROJ_SKN"), name, true));
+        item->setCheckState(inSkin ? Qt::Checked : Qt::Unchecked);
+        AddElementEntries(list, child, project);
+    }
+}
+
 // Typed numbers have no limits; sums of them must not overflow.
 int SaturatedSum(int a, int b) {
     return int(std::clamp<std::int64_t>(std::int64_t(a) + b, INT_MIN, INT_MAX));
@@ -117,25 +141,7 @@ void TQXForm::FillElementList(QWidget* root) {
     const QSignalBlocker blocker(CheckListBox1);
     CheckListBox1->setUpdatesEnabled(false);
     const auto resume = qScopeGuard([this] { CheckListBox1->setUpdatesEnabled(true); });
-    TSkinProject* project = SkinFile ? SkinFile->Project.get() : nullptr;
-    for (QObject* object : root->children()) {
-        auto* child = qobject_cast<QWidget*>(object);
-        // Plain panels and anything else that is no element are skipped
-        // with all they hold.
-        if (!child || !IsListedElement(child))
-            continue;
-        const QString name = child->objectName();
-        auto* item = new QListWidgetItem(name, CheckListBox1);
-        item->setData(Qt::UserRole, QVariant::fromValue<QObject*>(child));
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        const QRect b = child->geometry();
-        const std::int64_t bounds =
-            std::int64_t(b.x()) + b.y() + (std::int64_t(b.x()) + b.width()) + b.y() + b.height();
-        const bool inSkin =
-            bounds != 0 && (!project || project->ReadBool(QStringLiteral("PROJ_SKN"), name, true));
-        item->setCheckState(inSkin ? Qt::Checked : Qt::Unchecked);
-        FillElementList(child);
-    }
+    AddElementEntries(CheckListBox1, root, SkinFile ? SkinFile->Project.get() : nullptr);
 }
 
 void TQXForm::CheckListBox1ClickCheck(QListWidgetItem* item) {
