@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 #include "cli/QxspErrors.h"
 #include "cli/QxspManifest.h"
@@ -42,6 +43,16 @@ std::unique_ptr<QBuffer> ExtractOrFail(TVESKCustomFile& package, const QString& 
         throw QxspFailure(
             QStringLiteral("%1: member \"%2\" is missing or damaged").arg(file, name));
     return stream;
+}
+
+// Member names match ignoring the case of ASCII letters only, as the
+// container compares them.
+QString AsciiUpper(const QString& name) {
+    QString folded = name;
+    for (QChar& c : folded)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - u'a' + u'A');
+    return folded;
 }
 
 } // namespace
@@ -141,10 +152,19 @@ void CmdUnpack(const QStringList& args, QxspContext&) {
     QxspManifest manifest;
     manifest.SkinName = HeaderText(package.Header.SkinName);
     manifest.Author = HeaderText(package.Header.Author);
+    QSet<QString> seen;
     for (int i = 0; i < package.Count(); ++i) {
         const QString name = package.ItemName(i);
         if (!IsSafeMemberFileName(name) || name == QLatin1String(QxspManifest::FileName))
             throw QxspFailure(QStringLiteral("%1: refusing member name \"%2\"").arg(args[0], name));
+        // A second member of the same name can be neither extracted by name
+        // nor packed again: unpacking it would silently write the first
+        // member's bytes in its place.
+        const QString folded = AsciiUpper(name);
+        if (seen.contains(folded))
+            throw QxspFailure(
+                QStringLiteral("%1: refusing duplicate member name \"%2\"").arg(args[0], name));
+        seen.insert(folded);
         manifest.Members << name;
     }
     // Check every member before writing any file, so a damaged package

@@ -203,10 +203,12 @@ void TQXSPFile::LoadMembers() {
 
 void TQXSPFile::InstallFonts() {
     const QString folder = FontsFolder();
-    for (int i = 0; i < Count(); ++i) {
+    int fonts = 0;
+    for (int i = 0; i < Count() && fonts < MaxFontCount; ++i) {
         const QString name = ItemName(i);
         if (!IsFontMemberName(name))
             continue;
+        ++fonts;
         if (auto stream = ExtractFile(name))
             InstallFont(folder, name, *stream);
     }

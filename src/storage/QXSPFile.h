@@ -47,6 +47,12 @@ private:
 // installed for the previews.
 class TQXSPFile : public TQXSPCustomFile {
 public:
+    // A skin carries a handful of fonts. Each one installed is a file
+    // written and synced and a registration, so a package of thousands of
+    // tiny font members would stall the editor for minutes; only the first
+    // ones in member order are installed.
+    static constexpr int MaxFontCount = 64;
+
     TQXSPFile() = default;
     ~TQXSPFile() override;
 

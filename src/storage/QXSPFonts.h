@@ -8,7 +8,8 @@
 // runs. Each running editor has a folder of its own, so two editors side by
 // side never delete each other's fonts.
 
-// The running editor's fonts folder, ending with a separator.
+// The running editor's fonts folder, ending with a separator; the
+// environment variable QX_FONTS_DIR replaces it (for tests and fuzzers).
 QString FontsFolder();
 // Whether a member name is a font: its extension, upper-cased, is ".TTF".
 bool IsFontMemberName(const QString& name);

@@ -3,6 +3,7 @@
 #include <QtEndian>
 
 #include "storage/VESKCodePage.h"
+#include "storage/VESKErrors.h"
 #include "storage/VESKStreams.h"
 
 namespace {
@@ -117,6 +118,8 @@ void TVESKStringListW::SetText(const QString& text) {
 }
 
 bool TVESKStringListW::LoadFromStream(QIODevice& source) {
+    if (source.size() - source.pos() > MaxTextSize)
+        throw EOutOfMemory();
     if (source.size() < 2) {
         SetText(QString());
         return true;

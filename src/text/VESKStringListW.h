@@ -47,8 +47,14 @@ public:
     // Replaces the content by the lines of text: LF, CR and U+2028 end a line,
     // and any run of breaks and NULs after a line counts as one break.
     void SetText(const QString& text);
+    // A text takes about a hundred times its size in memory once split into
+    // lines and sections; no skin's INI text comes near this (they hold a
+    // few hundred keys), so a longer one is refused before it is read.
+    static constexpr qint64 MaxTextSize = qint64(4) * 1024 * 1024;
+
     // UTF-16LE after a byte-order mark, otherwise 8-bit code page text, from
-    // the stream's position to its end.
+    // the stream's position to its end. Raises EOutOfMemory for more than
+    // MaxTextSize bytes.
     bool LoadFromStream(QIODevice& source);
 
 private:

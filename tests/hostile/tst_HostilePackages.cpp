@@ -1,0 +1,240 @@
+// Opens every package of the hostile corpus (written by make_corpus.py into
+// the build tree) with the skin package loader the editor uses, and checks
+// the outcome the manifest names, that nothing was written outside the fonts
+// folder, and, outside the sanitizer build, that memory stayed bounded.
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+#include <sys/resource.h>
+
+#include "TestRegistry.h"
+#include "storage/QXSPFile.h"
+#include "storage/QXSPFonts.h"
+#include "storage/VESKErrors.h"
+#include "storage/VESKFileStreamW.h"
+#include "text/SkinProject.h"
+
+namespace {
+
+QString CorpusFolder() {
+    return qEnvironmentVariable("QX_TEST_BINARY_DIR") + QStringLiteral("/tests/hostile/corpus/");
+}
+
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+// Every file below the folder, by its path relative to it.
+QStringList FilesBelow(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+int Sections(const std::unique_ptr<TSkinProject>& project) {
+    return project ? project->Sections.Count() : -1;
+}
+
+// The outcome as the manifest spells it, and the error text when one came.
+struct Outcome {
+    QString kind;
+    QString message;
+};
+
+// As LoadFromFile opens a file, but keeping LoadFromStream's answer.
+Outcome Open(TQXSPFile& file, const QString& path) {
+    TVESKFileStreamW stream(path, TVESKFileStreamW::fmOpenRead);
+    if (!stream.IsValid())
+        return {QStringLiteral("cannot open"), stream.errorString()};
+    try {
+        return {file.LoadFromStream(stream) ? QStringLiteral("true") : QStringLiteral("false"),
+                QString()};
+    } catch (const EReadError& error) {
+        return {QStringLiteral("read_error"), error.message()};
+    } catch (const EOutOfMemory& error) {
+        return {QStringLiteral("out_of_memory"), error.message()};
+    } catch (const EConvertError& error) {
+        return {QStringLiteral("convert_error"), error.message()};
+    }
+}
+
+QStringList MemberNames(const TVESKCustomFile& package) {
+    QStringList names;
+    for (int i = 0; i < package.Count(); ++i)
+        names << package.ItemName(i);
+    return names;
+}
+
+} // namespace
+
+class TestHostilePackages : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir root;
+    QString fontsFolder;
+    QString workFolder;
+    QString previousFolder;
+    QJsonArray cases;
+
+    // The fresh load of the built-in skin that a non-package must equal.
+    void checkIsDefaultSkin(const TQXSPFile& file) {
+        if (!QFile::exists(QStringLiteral(":/skin/DEFAULT")))
+            QSKIP("the built-in skin resource is not linked into this build "
+                  "(no skinresources target): its content cannot be compared");
+        QFile resource(QStringLiteral(":/skin/DEFAULT"));
+        QVERIFY(resource.open(QIODevice::ReadOnly));
+        TVESKCustomFile reference;
+        QVERIFY(reference.LoadFromStream(resource));
+        QCOMPARE(MemberNames(file), MemberNames(reference));
+        QVERIFY(file.Project->Sections.Count() > 0);
+        QVERIFY(!file.MainBmp->isNull());
+    }
+
+    void checkLoaded(const TQXSPFile& file, const QJsonObject& load) {
+        if (load.contains("project"))
+            QCOMPARE(Sections(file.Project), load["project"].toInt());
+        if (load.contains("parent"))
+            QCOMPARE(Sections(file.ParentIni), load["parent"].toInt());
+        if (load.contains("equa"))
+            QCOMPARE(Sections(file.EquaIni), load["equa"].toInt());
+        if (load.contains("main_bmp")) {
+            const QJsonArray size = load["main_bmp"].toArray();
+            const QSize expected =
+                size.isEmpty() ? QSize() : QSize(size[0].toInt(), size[1].toInt());
+            QVERIFY(file.MainBmp);
+            QCOMPARE(file.MainBmp->isNull() ? QSize() : file.MainBmp->size(), expected);
+        }
+        if (load.contains("skin_name"))
+            QCOMPARE(file.SkinName, load["skin_name"].toString());
+        for (const QJsonValue& read : load["read"].toArray()) {
+            const QJsonArray at = read.toArray();
+            QCOMPARE(file.Project->ReadString(at[0].toString(), at[1].toString(), "<missing>"),
+                     at[2].toString());
+        }
+    }
+
+    // Fonts land in their folder under the "veskskin_" prefix; nothing else
+    // appears anywhere under the test's root or in the working folder.
+    void checkNothingEscaped(const QJsonObject& load) {
+        const QStringList rootEntries = Entries(root.path());
+        for (const QString& entry : rootEntries)
+            QVERIFY2(entry == QLatin1String("fonts") || entry == QLatin1String("work"),
+                     qPrintable(entry));
+        QVERIFY2(Entries(workFolder).isEmpty(), qPrintable(Entries(workFolder).join(", ")));
+        const QStringList fonts = FilesBelow(fontsFolder);
+        for (const QString& font : fonts)
+            QVERIFY2(font.startsWith(QLatin1String("veskskin_")) && !font.contains(u'/'),
+                     qPrintable(font));
+        if (load.contains("fonts")) {
+            QStringList expected;
+            for (const QJsonValue& name : load["fonts"].toArray())
+                expected << name.toString();
+            expected.sort();
+            QCOMPARE(fonts, expected);
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        QFile manifest(CorpusFolder() + QStringLiteral("manifest.json"));
+        if (!manifest.open(QIODevice::ReadOnly))
+            QSKIP("no hostile corpus: ctest runs make_corpus.py first (fixture hostile_corpus)");
+        cases = QJsonDocument::fromJson(manifest.readAll()).object()["cases"].toArray();
+        QVERIFY(!cases.isEmpty());
+
+        QVERIFY(root.isValid());
+        fontsFolder = root.filePath(QStringLiteral("fonts"));
+        workFolder = root.filePath(QStringLiteral("work"));
+        QVERIFY(QDir().mkpath(workFolder));
+        // Folders a font name with separators would pass through on its
+        // way out, were it not refused.
+        QVERIFY(QDir(fontsFolder).mkpath(QStringLiteral("veskskin_a")));
+        QVERIFY(QDir(fontsFolder).mkpath(QStringLiteral("veskskin_..")));
+        qputenv("QX_FONTS_DIR", QFile::encodeName(fontsFolder));
+        QCOMPARE(FontsFolder(), fontsFolder + u'/');
+        // Relative paths a loader might write to would land here.
+        previousFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(workFolder));
+#ifdef QX_HOSTILE_MEMORY_LIMIT_MB
+        // Address space, as ulimit -v bounds it; a tighter limit from outside
+        // stays in force.
+        rlimit limit{};
+        QCOMPARE(getrlimit(RLIMIT_AS, &limit), 0);
+        limit.rlim_cur =
+            std::min<rlim_t>(limit.rlim_max, rlim_t(QX_HOSTILE_MEMORY_LIMIT_MB) * 1024 * 1024);
+        QCOMPARE(setrlimit(RLIMIT_AS, &limit), 0);
+#endif
+    }
+
+    void cleanupTestCase() {
+        QDir::setCurrent(previousFolder);
+        qunsetenv("QX_FONTS_DIR");
+    }
+
+    void cleanup() {
+        RemoveFonts(FontsFolder());
+        CurrentTheme = 0;
+    }
+
+    void loadsAsTheManifestSays_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QJsonObject>("load");
+        for (const QJsonValue& entry : cases) {
+            const QJsonObject item = entry.toObject();
+            QTest::newRow(qPrintable(item["name"].toString()))
+                << CorpusFolder() + item["file"].toString() << item["load"].toObject();
+        }
+    }
+    void loadsAsTheManifestSays() {
+        QFETCH(QString, path);
+        QFETCH(QJsonObject, load);
+        const QString expected = load["outcome"].toString();
+
+        TQXSPFile file;
+        const Outcome outcome = Open(file, path);
+        // Every path ends with the project loaded, also when an error came.
+        QVERIFY(file.Project);
+        if (expected == QLatin1String("package") || expected == QLatin1String("default")) {
+            QCOMPARE(outcome.kind, QStringLiteral("true"));
+        } else {
+            QCOMPARE(outcome.kind, expected);
+            if (load.contains("message"))
+                QCOMPARE(outcome.message, load["message"].toString());
+        }
+        if (load.contains("count"))
+            QCOMPARE(file.Count(), load["count"].toInt());
+        checkLoaded(file, load);
+        checkNothingEscaped(load);
+        if (expected == QLatin1String("default"))
+            checkIsDefaultSkin(file);
+    }
+
+    // The corpus holds a bomb and a text of millions of lines; neither may
+    // have taken memory far beyond the member bound.
+    void memoryStayedBounded() {
+        rusage usage{};
+        QCOMPARE(getrusage(RUSAGE_SELF, &usage), 0);
+        const qint64 peakMiB = qint64(usage.ru_maxrss) / 1024;
+        qInfo("peak resident memory after the corpus: %lld MiB", peakMiB);
+        QVERIFY2(peakMiB < 1024, qPrintable(QString::number(peakMiB)));
+    }
+};
+
+QX_REGISTER_TEST(TestHostilePackages)
+
+#include "tst_HostilePackages.moc"
