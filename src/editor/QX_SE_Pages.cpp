@@ -175,17 +175,17 @@ QWidget* TQXForm::BuildPlaylistTextures() {
     const auto groups = {&FrameGroup, &TabGroup, &ScrollGroup, &TrackGroup};
     // One caption width for all groups, so the boxes line up down the page.
     int captionWidth = 0;
-    for (const TTextureGroup* spec : groups) {
-        for (const TTextureRow& row : spec->Rows)
+    for (const TTextureGroup* textures : groups) {
+        for (const TTextureRow& row : textures->Rows)
             captionWidth = std::max(
                 captionWidth, fontMetrics().horizontalAdvance(QString::fromUtf8(row.Caption)));
     }
-    for (const TTextureGroup* spec : groups) {
-        auto* group = MakeGroup(QString::fromUtf8(spec->Title));
+    for (const TTextureGroup* textures : groups) {
+        auto* group = MakeGroup(QString::fromUtf8(textures->Title));
         auto* grid = new QGridLayout(group);
         grid->setColumnMinimumWidth(0, captionWidth + 8);
         int line = 0;
-        for (const TTextureRow& row : spec->Rows) {
+        for (const TTextureRow& row : textures->Rows) {
             auto* edit = Named<QLineEdit>(QString::fromUtf8(row.EditName));
             edit->setReadOnly(true);
             edit->setProperty("SkinKey", QString::fromLatin1(row.Key));
@@ -198,7 +198,7 @@ QWidget* TQXForm::BuildPlaylistTextures() {
             grid->addWidget(button, line, 2);
             ++line;
         }
-        if (spec == &ScrollGroup) {
+        if (textures == &ScrollGroup) {
             CheckBox1 = Named<QCheckBox>(
                 QStringLiteral("CheckBox1"),
                 QStringLiteral("Скрывать скролл, если плейлист не нуждается в прокрутке"));
