@@ -43,15 +43,15 @@ def run_one(qxsp, corpus, case, run, work_root, limit_mb):
     out = os.path.join(work, "out")
     args = [path if a == "@file" else out if a == "@out" else a for a in run["args"]]
 
-    def limit():
-        if limit_mb:
-            size = limit_mb * 1024 * 1024
-            resource.setrlimit(resource.RLIMIT_AS, (size, size))
+    command = [qxsp] + args
+    if limit_mb:
+        # The shell's ulimit rather than a preexec_fn, which is unsafe with
+        # the threads that run these in parallel.
+        command = ["/bin/sh", "-c", 'ulimit -v %d && exec "$0" "$@"' % (limit_mb * 1024)] + command
 
     label = "%s: qxsp %s" % (case["name"], " ".join(run["args"]))
     try:
-        done = subprocess.run([qxsp] + args, cwd=work, capture_output=True,
-                              timeout=TIMEOUT_SECONDS, preexec_fn=limit)
+        done = subprocess.run(command, cwd=work, capture_output=True, timeout=TIMEOUT_SECONDS)
     except subprocess.TimeoutExpired:
         return label + ": no answer within %d s" % TIMEOUT_SECONDS
     stderr = done.stderr.decode("utf-8", "replace")
