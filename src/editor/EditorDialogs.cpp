@@ -1,5 +1,7 @@
 #include "editor/EditorDialogs.h"
 
+#include <algorithm>
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -37,12 +39,23 @@ std::optional<QColor> QtEditorDialogs::Color(QWidget* parent, const QColor& init
     return color;
 }
 
-std::optional<QFont> QtEditorDialogs::Font(QWidget* parent, const QFont& initial) {
+std::optional<TFont> QtEditorDialogs::Font(QWidget* parent, const TFont& initial) {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    const QFont font = QFontDialog::getFont(&ok, initial.ToQFont(), parent);
     if (!ok)
         return std::nullopt;
-    return font;
+    TFont chosen = initial;
+    chosen.Name = font.family();
+    // The dialog answers in points unless it was given pixels; skins count
+    // pixels on a 96 dpi screen, negative meaning character height.
+    const int pixels =
+        font.pixelSize() > 0 ? font.pixelSize() : qRound(font.pointSizeF() * 96.0 / 72.0);
+    chosen.Height = -std::max(pixels, 1);
+    chosen.Style = (font.italic() ? TFontStyles(fsItalic) : 0) |
+                   (font.bold() ? TFontStyles(fsBold) : 0) |
+                   (font.underline() ? TFontStyles(fsUnderline) : 0) |
+                   (font.strikeOut() ? TFontStyles(fsStrikeOut) : 0);
+    return chosen;
 }
 
 std::optional<QString> QtEditorDialogs::Text(QWidget* parent, const QString& caption,

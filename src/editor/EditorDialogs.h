@@ -3,8 +3,9 @@
 #include <optional>
 
 #include <QColor>
-#include <QFont>
 #include <QString>
+
+#include "graphics/VESKFont.h"
 
 class QImage;
 class QWidget;
@@ -22,7 +23,9 @@ public:
     virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& defaultSuffix) = 0;
     virtual std::optional<QColor> Color(QWidget* parent, const QColor& initial) = 0;
-    virtual std::optional<QFont> Font(QWidget* parent, const QFont& initial) = 0;
+    // Skin fonts carry a colour and a signed pixel height the standard
+    // dialog knows nothing of; the answer keeps the colour it was given.
+    virtual std::optional<TFont> Font(QWidget* parent, const TFont& initial) = 0;
     virtual std::optional<QString> Text(QWidget* parent, const QString& caption,
                                         const QString& prompt, const QString& initial) = 0;
     virtual void Information(QWidget* parent, const QString& caption, const QString& text) = 0;
@@ -41,7 +44,7 @@ public:
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
                          const QString& defaultSuffix) override;
     std::optional<QColor> Color(QWidget* parent, const QColor& initial) override;
-    std::optional<QFont> Font(QWidget* parent, const QFont& initial) override;
+    std::optional<TFont> Font(QWidget* parent, const TFont& initial) override;
     std::optional<QString> Text(QWidget* parent, const QString& caption, const QString& prompt,
                                 const QString& initial) override;
     void Information(QWidget* parent, const QString& caption, const QString& text) override;

@@ -38,6 +38,7 @@ class TVESKNumLabel;
 class TVESKSELabel;
 class TspLoupe;
 struct TPropertySheetView;
+struct TVKProperty;
 
 // The editor's one window: it owns the skin being edited, the live previews
 // of the player's three skinned windows, the element list, the property
@@ -128,6 +129,13 @@ public:
     void FillMainProperties(QWidget* element);
     void FillEqualizerProperties(QWidget* element);
     void FillTrayProperties(QWidget* element);
+
+    // ---- value editors of the property sheet and the playlist page
+    // (QX_SE_ValueEditors.cpp); each asks through the dialogs and writes
+    // into the given document.
+    void ChooseColorValue(const TVKProperty& row, TSkinProject& document);
+    void ChooseFont(const QString& key, TSkinProject& document);
+    void ChooseFontColor(const QString& key, TSkinProject& document);
 
     // ---- skin state
     std::unique_ptr<TSkinProject> EqDocument;

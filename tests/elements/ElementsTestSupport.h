@@ -29,7 +29,7 @@ public:
         return {};
     }
     std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QFont> Font(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<TFont> Font(QWidget*, const TFont&) override { return std::nullopt; }
     std::optional<QString> Text(QWidget*, const QString&, const QString&, const QString&) override {
         return std::nullopt;
     }
