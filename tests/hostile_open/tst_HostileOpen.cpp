@@ -1,0 +1,198 @@
+// Opens every package of the hostile corpus the way a user does: the open
+// command of the real editor window, answered with the file. Each must end as
+// the manifest says (a skin loaded, or the error in the error box with the
+// previous skin kept), leave a window that still draws and saves, write
+// nothing outside the fonts folder, and keep memory bounded.
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+#include <sys/resource.h>
+
+#include "TestRegistry.h"
+#include "editor/EditorDialogs.h"
+#include "editor/QX_SE.h"
+#include "storage/QXSPFile.h"
+#include "storage/QXSPFonts.h"
+#include "text/SkinProject.h"
+
+namespace {
+
+QString CorpusFolder() {
+    return qEnvironmentVariable("QX_TEST_BINARY_DIR") + QStringLiteral("/tests/hostile/corpus/");
+}
+
+// Answers the open question with the file under test; everything else is
+// cancelled.
+class TOpenDialogs : public IEditorDialogs {
+public:
+    QString File;
+    QString OpenFileName(QWidget*, const QString&, const QString&) override { return File; }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
+    std::optional<TFont> Font(QWidget*, const TFont&) override { return std::nullopt; }
+    std::optional<QString> Text(QWidget*, const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    void Information(QWidget*, const QString&, const QString&) override {}
+};
+
+// The error box logs its text under tests; this collects it.
+QStringList ErrorBoxTexts;
+QtMessageHandler PreviousHandler = nullptr;
+
+void CollectErrorBoxes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    static const QString prefix = QStringLiteral("error box: ");
+    if (text.startsWith(prefix)) {
+        ErrorBoxTexts << text.mid(prefix.size());
+        return;
+    }
+    PreviousHandler(type, context, text);
+}
+
+QStringList FilesBelow(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    return files;
+}
+
+// What the user is left with, to tell a kept skin from a replaced one.
+QString SkinIdentity(const TQXForm& form) {
+    return form.SkinFile->SkinName + u'|' + QString::number(form.SkinFile->Count());
+}
+
+} // namespace
+
+class TestHostileOpen : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir root;
+    QString fontsFolder;
+    QString workFolder;
+    QString previousFolder;
+    QJsonArray cases;
+    std::unique_ptr<TOpenDialogs> dialogs;
+    std::unique_ptr<TQXForm> form;
+
+private slots:
+    void initTestCase() {
+        QFile manifest(CorpusFolder() + QStringLiteral("manifest.json"));
+        if (!manifest.open(QIODevice::ReadOnly))
+            QSKIP("no hostile corpus: ctest runs make_corpus.py first (fixture hostile_corpus)");
+        cases = QJsonDocument::fromJson(manifest.readAll()).object()["cases"].toArray();
+        QVERIFY(!cases.isEmpty());
+
+        QVERIFY(root.isValid());
+        fontsFolder = root.filePath(QStringLiteral("fonts"));
+        workFolder = root.filePath(QStringLiteral("work"));
+        QVERIFY(QDir().mkpath(workFolder));
+        qputenv("QX_FONTS_DIR", QFile::encodeName(fontsFolder));
+        previousFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(workFolder));
+#ifdef QX_HOSTILE_MEMORY_LIMIT_MB
+        rlimit limit{};
+        QCOMPARE(getrlimit(RLIMIT_AS, &limit), 0);
+        limit.rlim_cur =
+            std::min<rlim_t>(limit.rlim_max, rlim_t(QX_HOSTILE_MEMORY_LIMIT_MB) * 1024 * 1024);
+        QCOMPARE(setrlimit(RLIMIT_AS, &limit), 0);
+#endif
+        PreviousHandler = qInstallMessageHandler(CollectErrorBoxes);
+        // One window for the whole corpus, as a user opening file after file.
+        dialogs = std::make_unique<TOpenDialogs>();
+        form = std::make_unique<TQXForm>(dialogs.get());
+        form->show();
+    }
+
+    void cleanupTestCase() {
+        form.reset();
+        qInstallMessageHandler(PreviousHandler);
+        QDir::setCurrent(previousFolder);
+        qunsetenv("QX_FONTS_DIR");
+    }
+
+    void opensAsTheManifestSays_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QJsonObject>("load");
+        for (const QJsonValue& entry : cases) {
+            const QJsonObject item = entry.toObject();
+            QTest::newRow(qPrintable(item["name"].toString()))
+                << CorpusFolder() + item["file"].toString() << item["load"].toObject();
+        }
+    }
+    void opensAsTheManifestSays() {
+        QFETCH(QString, path);
+        QFETCH(QJsonObject, load);
+        const QString expected = load["outcome"].toString();
+        const QString before = SkinIdentity(*form);
+        ErrorBoxTexts.clear();
+
+        dialogs->File = path;
+        form->Button1Click();
+
+        QVERIFY(form->SkinFile && form->SkinFile->Project && form->SkinFile->MainBmp);
+        if (expected == QLatin1String("package") || expected == QLatin1String("default")) {
+            QVERIFY2(ErrorBoxTexts.isEmpty(), qPrintable(ErrorBoxTexts.join(u'\n')));
+            // The editor adds the members a skin lacks from its templates.
+            if (load.contains("count"))
+                QVERIFY(form->SkinFile->Count() >= load["count"].toInt());
+        } else {
+            // The error reaches the user once and the skin they had stays.
+            QCOMPARE(ErrorBoxTexts.size(), 1);
+            if (load.contains("message"))
+                QCOMPARE(ErrorBoxTexts.first(), load["message"].toString());
+            else if (expected == QLatin1String("read_error"))
+                QCOMPARE(ErrorBoxTexts.first(), QStringLiteral("Stream read error"));
+            QCOMPARE(SkinIdentity(*form), before);
+        }
+        qInfo("%s: %s", qPrintable(QFileInfo(path).fileName()),
+              qPrintable(ErrorBoxTexts.isEmpty()
+                             ? QStringLiteral("opened \"%1\", %2 members")
+                                   .arg(form->SkinFile->SkinName)
+                                   .arg(form->SkinFile->Count())
+                             : QStringLiteral("error box \"%1\"").arg(ErrorBoxTexts.first())));
+
+        // The editor is still usable: the window with its previews draws
+        // (a skin without a face leaves an empty preview), save is offered.
+        QVERIFY(!form->grab().isNull());
+        QVERIFY(form->Action2->isEnabled());
+        QVERIFY(form->CheckListBox1->count() > 0);
+
+        const QStringList stray = FilesBelow(workFolder);
+        QVERIFY2(stray.isEmpty(), qPrintable(stray.join(u',')));
+        for (const QString& entry : QDir(root.path()).entryList(QDir::AllEntries |
+                                                                QDir::NoDotAndDotDot))
+            QVERIFY2(entry == QLatin1String("fonts") || entry == QLatin1String("work"),
+                     qPrintable(entry));
+        for (const QString& font : FilesBelow(fontsFolder))
+            QVERIFY2(font.startsWith(QLatin1String("veskskin_")) && !font.contains(u'/'),
+                     qPrintable(font));
+    }
+
+    void memoryStayedBounded() {
+        rusage usage{};
+        QCOMPARE(getrusage(RUSAGE_SELF, &usage), 0);
+        const qint64 peakMiB = qint64(usage.ru_maxrss) / 1024;
+        qInfo("peak resident memory of the editor after the corpus: %lld MiB", peakMiB);
+        QVERIFY2(peakMiB < 1024, qPrintable(QString::number(peakMiB)));
+    }
+};
+
+QX_REGISTER_TEST(TestHostileOpen)
+
+#include "tst_HostileOpen.moc"
