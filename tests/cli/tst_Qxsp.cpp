@@ -5,29 +5,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "QxspProcess.h"
+#include "TestPackages.h"
 #include "TestRegistry.h"
 #include "storage/VESKCustomFile.h"
 #include "storage/VESKStreams.h"
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-QString QxspPath() {
-    return QString::fromLocal8Bit(qgetenv("QX_TEST_BINARY_DIR")) + QStringLiteral("/src/qxsp");
-}
-
-Run Qxsp(const QStringList& args) {
-    QProcess process;
-    process.start(QxspPath(), args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
@@ -41,24 +25,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// A package built directly with the container, for names the tool itself
-// would never write.
-QByteArray PackageWith(const QList<QPair<QString, QByteArray>>& members) {
-    QByteArray empty(76, '\0');
-    memcpy(empty.data(), "QXSP", 4);
-    TVESKCustomFile package;
-    QBuffer in(&empty);
-    in.open(QIODevice::ReadOnly);
-    package.LoadFromStream(in);
-    for (const auto& [name, body] : members) {
-        auto source = NewMemoryStream(body);
-        package.AddFile(name, source.get());
-    }
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    package.SaveToStream(out);
-    return out.data();
-}
 
 } // namespace
 
@@ -84,7 +50,7 @@ private slots:
     void packListExtract() {
         makeSourceFolder("a");
         QCOMPARE(Qxsp({"pack", path("a"), path("a.qxsp")}).status, 0);
-        const Run list = Qxsp({"list", path("a.qxsp")});
+        const QxspRun list = Qxsp({"list", path("a.qxsp")});
         QCOMPARE(list.status, 0);
         QVERIFY(list.out.contains("Skin:    Blue"));
         QVERIFY(list.out.contains("Author:  Ann"));
@@ -92,7 +58,7 @@ private slots:
         QVERIFY(list.out.indexOf("main.ini") < list.out.indexOf("main.bmp"));
         QVERIFY(list.out.indexOf("main.bmp") < list.out.indexOf("info.txt"));
 
-        const Run toStdout = Qxsp({"extract", path("a.qxsp"), "MAIN.INI"});
+        const QxspRun toStdout = Qxsp({"extract", path("a.qxsp"), "MAIN.INI"});
         QCOMPARE(toStdout.status, 0);
         QCOMPARE(toStdout.out, ReadFile(path("a/main.ini")));
         QCOMPARE(Qxsp({"extract", path("a.qxsp"), "main.bmp", "-o", path("out.bmp")}).status, 0);
@@ -125,7 +91,7 @@ private slots:
         WriteFile(path("font.ttf"), "not really a font");
         QCOMPARE(Qxsp({"add", path("c.qxsp"), "Font.ttf", path("font.ttf")}).status, 0);
         QCOMPARE(Qxsp({"add", path("c.qxsp"), "MAIN.INI", path("font.ttf")}).status, 0);
-        const Run list = Qxsp({"list", path("c.qxsp")});
+        const QxspRun list = Qxsp({"list", path("c.qxsp")});
         QVERIFY(list.out.contains("Members: 4"));
         QVERIFY(list.out.indexOf("Font.ttf") < list.out.indexOf("MAIN.INI"));
         QCOMPARE(Qxsp({"extract", path("c.qxsp"), "main.ini"}).out,
@@ -134,7 +100,7 @@ private slots:
         QCOMPARE(Qxsp({"remove", path("c.qxsp"), "info.txt"}).status, 0);
         QVERIFY(Qxsp({"list", path("c.qxsp")}).out.contains("Members: 3"));
         const QByteArray before = ReadFile(path("c.qxsp"));
-        const Run missing = Qxsp({"remove", path("c.qxsp"), "info.txt"});
+        const QxspRun missing = Qxsp({"remove", path("c.qxsp"), "info.txt"});
         QCOMPARE(missing.status, 1);
         QCOMPARE(ReadFile(path("c.qxsp")), before);
     }
@@ -157,7 +123,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QByteArray, message);
-        const Run run = Qxsp(args);
+        const QxspRun run = Qxsp(args);
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.contains(message), run.err.constData());
         if (!args.isEmpty())
@@ -165,7 +131,7 @@ private slots:
     }
 
     void helpGoesToStandardOutput() {
-        const Run run = Qxsp({"--help"});
+        const QxspRun run = Qxsp({"--help"});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains("qxsp unpack FILE DIR"));
     }
@@ -174,20 +140,20 @@ private slots:
         WriteFile(path("text.qxsp"),
                   "just some text, not a package at all, long enough for a header "
                   "of seventy-six bytes anyway");
-        const Run run = Qxsp({"list", path("text.qxsp")});
+        const QxspRun run = Qxsp({"list", path("text.qxsp")});
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.contains("is not a skin package"));
     }
 
     void hugeCompressedClaimFailsCheaply() {
-        QByteArray bytes = PackageWith({{"main.ini", "x"}});
+        QByteArray bytes = PackageBytes({{"main.ini", "x"}});
         // The first record's compressed size: 4 GiB minus one.
         const int sizeField = 76 + 40;
         bytes[sizeField] = bytes[sizeField + 1] = bytes[sizeField + 2] = bytes[sizeField + 3] =
             '\xFF';
         WriteFile(path("huge.qxsp"), bytes);
 #ifdef QX_SANITIZE_BUILD
-        const Run run = Qxsp({"list", path("huge.qxsp")});
+        const QxspRun run = Qxsp({"list", path("huge.qxsp")});
 #else
         // With 300 MB of address space any attempt to allocate the claim fails
         // as "out of memory" instead of the read error.
@@ -195,7 +161,7 @@ private slots:
         shell.start("/bin/sh", {"-c", "ulimit -v 300000; exec \"$0\" list \"$1\"", QxspPath(),
                                 path("huge.qxsp")});
         shell.waitForFinished(60000);
-        const Run run{shell.exitCode(), shell.readAllStandardOutput(),
+        const QxspRun run{shell.exitCode(), shell.readAllStandardOutput(),
                       shell.readAllStandardError()};
 #endif
         QCOMPARE(run.status, 1);
@@ -212,9 +178,9 @@ private slots:
     }
     void unpackRefusesEscapingNames() {
         QFETCH(QString, name);
-        WriteFile(path("evil.qxsp"), PackageWith({{"ok.txt", "fine"}, {name, "payload"}}));
+        WriteFile(path("evil.qxsp"), PackageBytes({{"ok.txt", "fine"}, {name, "payload"}}));
         const QString target = path("evil-out/inner");
-        const Run run = Qxsp({"unpack", path("evil.qxsp"), target});
+        const QxspRun run = Qxsp({"unpack", path("evil.qxsp"), target});
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.contains("refusing member name"));
         QVERIFY(!QFile::exists(path("evil-out/x.ttf")));

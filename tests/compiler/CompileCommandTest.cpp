@@ -1,9 +1,9 @@
 #include <QFile>
-#include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "QxspProcess.h"
 #include "TestRegistry.h"
 #include "compiler/QX_SE_Save.h"
 #include "editor/EditorDialogs.h"
@@ -15,18 +15,6 @@ QString BinaryDir() {
     return qEnvironmentVariable("QX_TEST_BINARY_DIR");
 }
 
-struct TRun {
-    int Status = -1;
-    QByteArray Errors;
-};
-
-TRun Qxsp(const QStringList& args) {
-    QProcess process;
-    process.start(BinaryDir() + QStringLiteral("/src/qxsp"), args);
-    process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardError()};
-}
 
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
@@ -66,8 +54,8 @@ private slots:
     void sameBytesAsTheEditor() {
         const QString skin = BinaryDir() + QStringLiteral("/skins/default.qxsp");
         const QString compiled = FDir.filePath(QStringLiteral("compiled.qxsp"));
-        const TRun run = Qxsp({"compile", skin, compiled});
-        QVERIFY2(run.Status == 0, run.Errors.constData());
+        const QxspRun run = Qxsp({"compile", skin, compiled});
+        QVERIFY2(run.status == 0, run.err.constData());
 
         TSaveAnswer dialogs;
         dialogs.Answer = FDir.filePath(QStringLiteral("edited.qxsp"));
@@ -103,7 +91,7 @@ private slots:
         file.close();
         if (args.size() == 3)
             args = QStringList({"compile", text, out});
-        QCOMPARE(Qxsp(args).Status, status);
+        QCOMPARE(Qxsp(args).status, status);
         QVERIFY(!QFile::exists(out));
     }
 };

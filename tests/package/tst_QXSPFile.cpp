@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestPackages.h"
 #include "TestRegistry.h"
 #include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
@@ -15,26 +16,6 @@
 
 namespace {
 
-using Members = QList<QPair<QString, QByteArray>>;
-
-QByteArray PackageBytes(const Members& members, const QByteArray& skinName = "Test skin") {
-    QByteArray empty(76, '\0');
-    memcpy(empty.data(), "QXSP", 4);
-    TVESKCustomFile package;
-    QBuffer in(&empty);
-    in.open(QIODevice::ReadOnly);
-    package.LoadFromStream(in);
-    SetFieldText(package.Header.SkinName, 32, skinName);
-    SetFieldText(package.Header.Author, 32, "Tester");
-    for (const auto& [name, body] : members) {
-        auto source = NewMemoryStream(body);
-        package.AddFile(name, source.get());
-    }
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    package.SaveToStream(out);
-    return out.data();
-}
 
 bool Load(TQXSPCustomFile& file, const QByteArray& bytes) {
     QBuffer buffer;

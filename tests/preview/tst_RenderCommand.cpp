@@ -1,9 +1,9 @@
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "../editor/FakeDialogs.h"
+#include "QxspProcess.h"
 #include "TestRegistry.h"
 #include "controls/SelectedElement.h"
 #include "editor/QX_SE.h"
@@ -15,18 +15,6 @@ QString BinaryDir() {
     return QString::fromLocal8Bit(qgetenv("QX_TEST_BINARY_DIR"));
 }
 
-struct TRun {
-    int Status = -1;
-    QByteArray Errors;
-};
-
-TRun Qxsp(const QStringList& args) {
-    QProcess process;
-    process.start(BinaryDir() + QStringLiteral("/src/qxsp"), args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardError()};
-}
 
 QImage WidgetPixels(QWidget* root) {
     QImage image(root->size(), QImage::Format_RGB32);
@@ -46,10 +34,10 @@ class TestRenderCommand : public QObject {
     QImage Render(const QStringList& options) {
         const QString out = FDir.filePath(QStringLiteral("out.png"));
         QFile::remove(out);
-        const TRun run =
+        const QxspRun run =
             Qxsp(QStringList{"render", BinaryDir() + "/skins/default.qxsp", out} + options);
-        if (run.Status != 0)
-            qWarning("qxsp: %s", run.Errors.constData());
+        if (run.status != 0)
+            qWarning("qxsp: %s", run.err.constData());
         return QImage(out).convertToFormat(QImage::Format_RGB32);
     }
 
@@ -112,7 +100,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QDir::setCurrent(FDir.path());
-        QCOMPARE(Qxsp(args).Status, status);
+        QCOMPARE(Qxsp(args).status, status);
         QVERIFY(!QFile::exists(FDir.filePath("x.png")));
     }
 };
