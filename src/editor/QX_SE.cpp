@@ -82,6 +82,8 @@ TQXForm::TQXForm(IEditorDialogs* dialogs, QWidget* parent) : QMainWindow(parent)
 
     ConnectMagnifier();
     ConnectElementPage();
+    ConnectPropertyEditing();
+    ConnectTextureClipboard();
     BuildPreviewTrees();
     Guarded(this, [this] { FormCreate(); });
 }
@@ -168,11 +170,6 @@ void TQXForm::FormCreate() {
     LoadSkin(std::move(file));
 
     ShowPagesAndEnableSave();
-}
-
-void TQXForm::EmptyTextureClipboard() {
-    // The texture clipboard starts empty with every program run; it lives
-    // with the copy and paste commands.
 }
 
 void TQXForm::ShowPagesAndEnableSave() {

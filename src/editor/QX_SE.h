@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "graphics/VESKColor.h"
 
@@ -11,6 +12,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QImage;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -38,6 +40,7 @@ class TVESKNumLabel;
 class TVESKSELabel;
 class TspLoupe;
 struct TPropertySheetView;
+struct TRect;
 struct TVKProperty;
 
 // The editor's one window: it owns the skin being edited, the live previews
@@ -136,6 +139,29 @@ public:
     void ChooseColorValue(const TVKProperty& row, TSkinProject& document);
     void ChooseFont(const QString& key, TSkinProject& document);
     void ChooseFontColor(const QString& key, TSkinProject& document);
+
+    // ---- property editing (QX_SE_Editing.cpp, QX_SE_RectEditing.cpp)
+    // Edits the value behind the selected row of the property list, then
+    // shows the element again so the sheet reads the new values.
+    void ListView1DblClick();
+    void EditRectProperty(const TVKProperty& row, TSkinProject& document, const QImage& bitmap);
+    // The row's dependent state textures take the master's new size, each
+    // keeping its own top-left corner.
+    void ResizeDependentRects(const TVKProperty& row, const TRect& rect, TSkinProject& document);
+    // A main window button takes the size of its resting state's texture.
+    void FitButtonToState();
+    // The document and bitmap each preview page works on: 0 main window,
+    // 1 equalizer, 2 tray controller; nullptr while there is none.
+    TSkinProject* PageDocument(int page) const;
+    const QImage* PageBitmap(int page) const;
+    // The preview page whose tree holds the element; the page shown for
+    // anything else.
+    int PreviewPageOf(const QWidget* element) const;
+
+    // ---- texture clipboard (QX_SE_Clipboard.cpp)
+    void ElementMenuPopup();
+    void CopyTextureParams();
+    void PasteTextureParams();
 
     // ---- skin state
     std::unique_ptr<TSkinProject> EqDocument;
@@ -343,6 +369,26 @@ private:
 
     void ConnectElementPage();
     TPropertySheetView PropertySheetView() const;
+
+    void ConnectPropertyEditing();
+    void EditIntegerValue(const TVKProperty& row, TSkinProject& document);
+    void ReloadSelectedLabel(TSkinProject& document);
+    void FollowRectEdit(QWidget* element, const TVKProperty& row, const TRect& rect,
+                        TSkinProject& document, const QImage& bitmap);
+
+    void ConnectTextureClipboard();
+    bool CanCopyTextureParams() const;
+    bool CanPasteTextureParams() const;
+    // What the copy command remembered: the element itself, read when
+    // pasting, with its name, kind and preview page. Kind 0 means empty,
+    // as no element takes part with that kind.
+    struct TTextureClipboard {
+        QString Name;
+        int Kind = 0;
+        int Page = 0;
+        QPointer<QWidget> Element;
+    };
+    TTextureClipboard FTextureClipboard;
 
     // Alt-drag: set from the press on a draggable element to its release;
     // the origin is the grabbed point in the element.
