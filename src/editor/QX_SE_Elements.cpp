@@ -120,16 +120,7 @@ void TQXForm::ConnectElementPage() {
 }
 
 TSkinProject* TQXForm::ShownDocument() const {
-    switch (PageControl2->currentIndex()) {
-    case 0:
-        return SkinFile ? SkinFile->Project.get() : nullptr;
-    case 1:
-        return EqDocument.get();
-    case 2:
-        return TrayDocument.get();
-    default:
-        return nullptr;
-    }
+    return PageDocument(PageControl2->currentIndex());
 }
 
 // ------------------------------------------------------------ the list
