@@ -58,6 +58,19 @@ void TQXForm::ConnectSchemesPage() {
 }
 
 void TQXForm::TakeSchemeSnapshot() {
+    // A page switch holds back all painting of the pages until it is done,
+    // so a photograph taken while the page is being shown comes out blank:
+    // it is taken as soon as the switch is over.
+    if (!MainCtrl->updatesEnabled()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (MainCtrl->updatesEnabled())
+                    TakeSchemeSnapshot();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     Guarded(this, [&] {
         // No selection frame may end up in the picture.
         const QPointer<QWidget> selected = SelectedElement;
