@@ -28,22 +28,38 @@ Qt::Key QtKeyOf(int virtualKey) {
     if (virtualKey >= 0x70 && virtualKey <= 0x87) // F1 to F24
         return Qt::Key(Qt::Key_F1 + (virtualKey - 0x70));
     switch (virtualKey) {
-    case 0x08: return Qt::Key_Backspace;
-    case 0x09: return Qt::Key_Tab;
-    case 0x0D: return Qt::Key_Enter;
-    case 0x1B: return Qt::Key_Escape;
-    case 0x20: return Qt::Key_Space;
-    case 0x21: return Qt::Key_PageUp;
-    case 0x22: return Qt::Key_PageDown;
-    case 0x23: return Qt::Key_End;
-    case 0x24: return Qt::Key_Home;
-    case 0x25: return Qt::Key_Left;
-    case 0x26: return Qt::Key_Up;
-    case 0x27: return Qt::Key_Right;
-    case 0x28: return Qt::Key_Down;
-    case 0x2D: return Qt::Key_Insert;
-    case 0x2E: return Qt::Key_Delete;
-    default: return Qt::Key_unknown;
+    case 0x08:
+        return Qt::Key_Backspace;
+    case 0x09:
+        return Qt::Key_Tab;
+    case 0x0D:
+        return Qt::Key_Enter;
+    case 0x1B:
+        return Qt::Key_Escape;
+    case 0x20:
+        return Qt::Key_Space;
+    case 0x21:
+        return Qt::Key_PageUp;
+    case 0x22:
+        return Qt::Key_PageDown;
+    case 0x23:
+        return Qt::Key_End;
+    case 0x24:
+        return Qt::Key_Home;
+    case 0x25:
+        return Qt::Key_Left;
+    case 0x26:
+        return Qt::Key_Up;
+    case 0x27:
+        return Qt::Key_Right;
+    case 0x28:
+        return Qt::Key_Down;
+    case 0x2D:
+        return Qt::Key_Insert;
+    case 0x2E:
+        return Qt::Key_Delete;
+    default:
+        return Qt::Key_unknown;
     }
 }
 
@@ -86,11 +102,10 @@ void DrawRectangle(QPainter& canvas, const TRect& rect, TColor pen, TColor brush
 // Single line, vertically centred, not clipped, cut with an ellipsis when
 // wider than the rectangle.
 void DrawLine(QPainter& canvas, const QRect& area, const QString& text, Qt::Alignment horizontal) {
-    const QString shown = canvas.fontMetrics().elidedText(text, Qt::ElideRight,
-                                                          std::max(area.width(), 0));
-    canvas.drawText(area, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine |
-                              Qt::TextDontClip,
-                    shown);
+    const QString shown =
+        canvas.fontMetrics().elidedText(text, Qt::ElideRight, std::max(area.width(), 0));
+    canvas.drawText(
+        area, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine | Qt::TextDontClip, shown);
 }
 
 } // namespace

@@ -173,10 +173,10 @@ public:
     void TakeSchemeSnapshot();
     void StoreSchemes();
     void ScrollBar1Change();
-    void Button6Click();  // add
+    void Button6Click(); // add
     void ListBox2Click();
-    void Button7Click();  // delete
-    void Button8Click();  // rename
+    void Button7Click(); // delete
+    void Button8Click(); // rename
     // The main preview as last photographed; made on first use.
     std::unique_ptr<QImage> SchemeSnapshot;
 

@@ -151,8 +151,8 @@ void TQXForm::Button16Click() {
 
 void TQXForm::Button18Click() {
     Guarded(this, [&] {
-        QString fileName = Dialogs().SaveFileName(this, QString(), kBitmapFilter,
-                                                  QStringLiteral("bmp"));
+        QString fileName =
+            Dialogs().SaveFileName(this, QString(), kBitmapFilter, QStringLiteral("bmp"));
         if (fileName.isEmpty())
             return;
         const QFileInfo info(fileName);
@@ -176,8 +176,7 @@ void TQXForm::Button2Click() {
         // again, and could replace one of the skin's own members. A name
         // longer than the container keeps loses its extension the same way.
         if (!IsFontMemberName(name))
-            throw EVESKError(
-                QStringLiteral("\"%1\" не является файлом шрифта (*.ttf)").arg(name));
+            throw EVESKError(QStringLiteral("\"%1\" не является файлом шрифта (*.ttf)").arg(name));
         if (name.size() > kMemberNameSize)
             throw EVESKError(QStringLiteral("Имя файла шрифта \"%1\" длиннее %2 символов")
                                  .arg(name)

@@ -36,14 +36,15 @@ void TQXForm::ConnectPlaylistPage() {
         {Button33, Edit15}, {Button34, Edit16}, {Button70, Edit38}, {Button71, Edit39},
     };
     for (const auto& [button, box] : textures)
-        connect(button, &QPushButton::clicked, this, [this, box = box] { PickPlaylistTexture(box); });
+        connect(button, &QPushButton::clicked, this,
+                [this, box = box] { PickPlaylistTexture(box); });
 
     connect(Button28, &QPushButton::clicked, this, &TQXForm::Button28Click);
     connect(Button29, &QPushButton::clicked, this, &TQXForm::Button29Click);
     connect(Button30, &QPushButton::clicked, this, &TQXForm::Button30Click);
 
     const std::pair<QPushButton*, const char*> fonts[] = {
-        {Button72, "PLSNRM"}, {Button73, "PLSSEL"},  {Button74, "PLSCUR"},
+        {Button72, "PLSNRM"},  {Button73, "PLSSEL"},  {Button74, "PLSCUR"},
         {Button41, "PLSTABN"}, {Button43, "PLSTABA"},
     };
     for (const auto& [button, key] : fonts) {
@@ -74,8 +75,7 @@ void TQXForm::PickPlaylistTexture(QLineEdit* box) {
         // A value that is no rectangle stops here, before anything is written.
         TRect rect = StrToRect(box->text());
         const QImage noBitmap;
-        Dialogs().SelectRect(this, SkinFile->MainBmp ? *SkinFile->MainBmp : noBitmap, rect,
-                             false);
+        Dialogs().SelectRect(this, SkinFile->MainBmp ? *SkinFile->MainBmp : noBitmap, rect, false);
         // The selector hands back the rectangle it was given on a cancel, so
         // writing in every case keeps the value.
         TSkinProject& document = *SkinFile->Project;

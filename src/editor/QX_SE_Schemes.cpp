@@ -52,7 +52,13 @@ QListWidgetItem* SelectedScheme(const QListWidget* list) {
 void TQXForm::ConnectSchemesPage() {
     connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int) { ScrollBar1Change(); });
     connect(Button6, &QPushButton::clicked, this, &TQXForm::Button6Click);
-    connect(ListBox2, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { ListBox2Click(); });
+    connect(ListBox2, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem*) { ListBox2Click(); });
+    connect(ListBox2, &QListWidget::currentRowChanged, this, [this](int) {
+        // Moving through the list with the keyboard selects as a click does.
+        if (ListBox2->hasFocus())
+            ListBox2Click();
+    });
     connect(Button7, &QPushButton::clicked, this, &TQXForm::Button7Click);
     connect(Button8, &QPushButton::clicked, this, &TQXForm::Button8Click);
 }
@@ -95,11 +101,11 @@ void TQXForm::RefreshSchemeList() {
     Guarded(this, [&] {
         ListBox2->clear();
         TSkinProject& document = *SkinFile->Project;
-        const int count =
-            std::clamp(document.ReadInteger(kThemes, QStringLiteral("Count"), 0), 0,
-                       kMaxStoredSchemes);
+        const int count = std::clamp(document.ReadInteger(kThemes, QStringLiteral("Count"), 0), 0,
+                                     kMaxStoredSchemes);
         for (int i = 1; i <= count; ++i)
-            AddScheme(ListBox2, document.ReadString(kThemes, QStringLiteral("Name%1").arg(i), kNoName),
+            AddScheme(ListBox2,
+                      document.ReadString(kThemes, QStringLiteral("Name%1").arg(i), kNoName),
                       document.ReadInteger(kThemes, QStringLiteral("Theme%1").arg(i), 0));
         // The page takes its own picture whenever it is shown; photographing
         // the preview for a page nobody sees would only slow loading down.

@@ -70,8 +70,8 @@ private slots:
                                        TextFont(), 20, RGBColor(1, 1, 1));
             QPainter other(&plain);
             painter.DrawItemBackground(other, RGBColor(0, 0, 200), RGBColor(0, 200, 0),
-                                       RGBColor(200, 0, 0), {0, 0, 40, 20}, true, 0, TextFont(),
-                                       20, RGBColor(1, 1, 1));
+                                       RGBColor(200, 0, 0), {0, 0, 40, 20}, true, 0, TextFont(), 20,
+                                       RGBColor(1, 1, 1));
         }
         // Hot: the selected colour inside the button shadow, no gutter.
         QCOMPARE(hot.pixel(0, 0), ColorToRgb(GetSysColor(16)));
@@ -89,7 +89,8 @@ private slots:
     }
 
     void popupTextStartsAfterTheGutterMenuBarTextIsCentred() {
-        const auto [popupLeft, popupRight] = InkColumns(TextOf(QStringLiteral("Item"), {0, 0, 200, 20}));
+        const auto [popupLeft, popupRight] =
+            InkColumns(TextOf(QStringLiteral("Item"), {0, 0, 200, 20}));
         QVERIFY(popupLeft >= 25 && popupLeft <= 27);
         const auto [barLeft, barRight] =
             InkColumns(TextOf(QStringLiteral("Item"), {0, 0, 200, 20}, 0, true));
@@ -100,8 +101,7 @@ private slots:
     // Too long a text ends in an ellipsis inside the item instead of
     // running past it.
     void longTextIsShortened() {
-        const auto [left, right] =
-            InkColumns(TextOf(QString(60, u'W'), {0, 0, 120, 20}));
+        const auto [left, right] = InkColumns(TextOf(QString(60, u'W'), {0, 0, 120, 20}));
         QVERIFY(left >= 25);
         QVERIFY(right < 120);
     }

@@ -39,8 +39,7 @@ public:
         FilterAsked = filter;
         return OpenAnswer;
     }
-    QString SaveFileName(QWidget*, const QString&, const QString& filter,
-                         const QString&) override {
+    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
         ++Calls;
         FilterAsked = filter;
         return SaveAnswer;

@@ -67,10 +67,14 @@ private slots:
     void swatchButtonsChangeOnlyTheSwatch_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("swatch");
-        QTest::newRow("gutter") << "Button12" << "Panel14";
-        QTest::newRow("menu") << "Button13" << "Panel15";
-        QTest::newRow("selected") << "Button14" << "Panel16";
-        QTest::newRow("border") << "Button4" << "Panel19";
+        QTest::newRow("gutter") << "Button12"
+                                << "Panel14";
+        QTest::newRow("menu") << "Button13"
+                              << "Panel15";
+        QTest::newRow("selected") << "Button14"
+                                  << "Panel16";
+        QTest::newRow("border") << "Button4"
+                                << "Panel19";
     }
     void swatchButtonsChangeOnlyTheSwatch() {
         QFETCH(QString, button);
@@ -115,8 +119,8 @@ private slots:
         answer(form.Form.Button13, QColor(0, 0, 100));   // menu
         answer(form.Form.Button14, QColor(200, 200, 0)); // selected
         answer(form.Form.Button4, QColor(255, 0, 0));    // border
-        form.Dialogs.FontAnswer = TFont{QStringLiteral("DejaVu Sans"), RGBColor(255, 255, 255),
-                                        -11, 0};
+        form.Dialogs.FontAnswer =
+            TFont{QStringLiteral("DejaVu Sans"), RGBColor(255, 255, 255), -11, 0};
         Click(form.Form.Button15);
 
         const QImage sample = form.Form.Painter->grab().toImage();
@@ -132,7 +136,7 @@ private slots:
             QCOMPARE(sample.pixel(19, top + 18), gutter);
             QCOMPARE(sample.pixel(20, top + 1), menu);
             QCOMPARE(sample.pixel(w - 1, top + 19), menu);
-            QVERIFY(InkIn(sample, top, 25, 70, menu) > 0);       // "Item n"
+            QVERIFY(InkIn(sample, top, 25, 70, menu) > 0);        // "Item n"
             QVERIFY(InkIn(sample, top, w - 50, w - 5, menu) > 0); // "Enter"
             // Right-aligned five pixels in from the edge; a glyph may overhang
             // its box by a pixel.
@@ -190,7 +194,8 @@ private slots:
         const QByteArray before = Member(*form.Form.SkinFile, QStringLiteral("imglist.bmp"));
         const QSize shown = form.Form.Image1->pixmap().size();
         form.Dialogs.OpenAnswer = file;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^error box: .*icons\\.bmp")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^error box: .*icons\\.bmp")));
         Click(form.Form.Button17);
         QCOMPARE(Member(*form.Form.SkinFile, QStringLiteral("imglist.bmp")), before);
         QCOMPARE(form.Form.Image1->pixmap().size(), shown);
@@ -238,8 +243,9 @@ private slots:
         form.Dialogs.OpenAnswer = font;
         Click(form.Form.Button2);
         QVERIFY(form.Dialogs.FilterAsked.contains(QStringLiteral("*.ttf")));
-        QCOMPARE(form.Form.ListBox1->findItems(QStringLiteral("Skinny.TTF"), Qt::MatchExactly).size(),
-                 1);
+        QCOMPARE(
+            form.Form.ListBox1->findItems(QStringLiteral("Skinny.TTF"), Qt::MatchExactly).size(),
+            1);
         QCOMPARE(Member(*form.Form.SkinFile, QStringLiteral("Skinny.TTF")), QByteArray("glyphs"));
 
         const QString package = dir.filePath(QStringLiteral("s.qxsp"));

@@ -37,9 +37,15 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("swatch");
         QTest::addColumn<QString>("key");
-        QTest::newRow("background") << "Button28" << "Panel25" << "PLSBK";
-        QTest::newRow("selected") << "Button29" << "Panel26" << "PLSActive";
-        QTest::newRow("playing") << "Button30" << "Panel27" << "PLSPlay";
+        QTest::newRow("background") << "Button28"
+                                    << "Panel25"
+                                    << "PLSBK";
+        QTest::newRow("selected") << "Button29"
+                                  << "Panel26"
+                                  << "PLSActive";
+        QTest::newRow("playing") << "Button30"
+                                 << "Panel27"
+                                 << "PLSPlay";
     }
     void colourButtonWritesSwatchAndKey() {
         QFETCH(QString, button);
@@ -71,11 +77,16 @@ private slots:
     void fontButtonWritesItsKey_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("key");
-        QTest::newRow("normal") << "Button72" << "PLSNRM";
-        QTest::newRow("selected") << "Button73" << "PLSSEL";
-        QTest::newRow("playing") << "Button74" << "PLSCUR";
-        QTest::newRow("tab normal") << "Button41" << "PLSTABN";
-        QTest::newRow("tab active") << "Button43" << "PLSTABA";
+        QTest::newRow("normal") << "Button72"
+                                << "PLSNRM";
+        QTest::newRow("selected") << "Button73"
+                                  << "PLSSEL";
+        QTest::newRow("playing") << "Button74"
+                                 << "PLSCUR";
+        QTest::newRow("tab normal") << "Button41"
+                                    << "PLSTABN";
+        QTest::newRow("tab active") << "Button43"
+                                    << "PLSTABA";
     }
     void fontButtonWritesItsKey() {
         QFETCH(QString, button);
@@ -98,8 +109,12 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("changed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("upper colours the active tab") << "Button42" << "PLSTABA" << "PLSTABN";
-        QTest::newRow("lower colours the normal tab") << "Button44" << "PLSTABN" << "PLSTABA";
+        QTest::newRow("upper colours the active tab") << "Button42"
+                                                      << "PLSTABA"
+                                                      << "PLSTABN";
+        QTest::newRow("lower colours the normal tab") << "Button44"
+                                                      << "PLSTABN"
+                                                      << "PLSTABA";
     }
     void fontColourButtonsActOnTheOtherRow() {
         QFETCH(QString, button);
@@ -139,22 +154,54 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("key");
-        QTest::newRow("frame top") << "Button35" << "Edit17" << "PLSTOP";
-        QTest::newRow("frame bottom") << "Button36" << "Edit18" << "PLSBTM";
-        QTest::newRow("frame left") << "Button37" << "Edit19" << "PLSLEFT";
-        QTest::newRow("frame right") << "Button38" << "Edit20" << "PLSRIGHT";
-        QTest::newRow("tab active") << "Button39" << "Edit21" << "TAB_ACT";
-        QTest::newRow("tab normal") << "Button40" << "Edit22" << "TAB_BK";
-        QTest::newRow("up normal") << "Button31" << "Edit13" << "SCROLLUP_NRM";
-        QTest::newRow("up selected") << "Button32" << "Edit14" << "SCROLLUP_SEL";
-        QTest::newRow("up down") << "Button45" << "Edit23" << "SCROLLUP_DWN";
-        QTest::newRow("down normal") << "Button49" << "Edit24" << "SCROLLDOWN_NRM";
-        QTest::newRow("down selected") << "Button48" << "Edit25" << "SCROLLDOWN_SEL";
-        QTest::newRow("down down") << "Button47" << "Edit26" << "SCROLLDOWN_DWN";
-        QTest::newRow("scroll area") << "Button33" << "Edit15" << "SCROLLSLIDER_BK";
-        QTest::newRow("scroll thumb") << "Button34" << "Edit16" << "SCROLLSLIDER_THM";
-        QTest::newRow("track on") << "Button70" << "Edit38" << "PLS_CHECK";
-        QTest::newRow("track off") << "Button71" << "Edit39" << "PLS_UNCHECK";
+        QTest::newRow("frame top") << "Button35"
+                                   << "Edit17"
+                                   << "PLSTOP";
+        QTest::newRow("frame bottom") << "Button36"
+                                      << "Edit18"
+                                      << "PLSBTM";
+        QTest::newRow("frame left") << "Button37"
+                                    << "Edit19"
+                                    << "PLSLEFT";
+        QTest::newRow("frame right") << "Button38"
+                                     << "Edit20"
+                                     << "PLSRIGHT";
+        QTest::newRow("tab active") << "Button39"
+                                    << "Edit21"
+                                    << "TAB_ACT";
+        QTest::newRow("tab normal") << "Button40"
+                                    << "Edit22"
+                                    << "TAB_BK";
+        QTest::newRow("up normal") << "Button31"
+                                   << "Edit13"
+                                   << "SCROLLUP_NRM";
+        QTest::newRow("up selected") << "Button32"
+                                     << "Edit14"
+                                     << "SCROLLUP_SEL";
+        QTest::newRow("up down") << "Button45"
+                                 << "Edit23"
+                                 << "SCROLLUP_DWN";
+        QTest::newRow("down normal") << "Button49"
+                                     << "Edit24"
+                                     << "SCROLLDOWN_NRM";
+        QTest::newRow("down selected") << "Button48"
+                                       << "Edit25"
+                                       << "SCROLLDOWN_SEL";
+        QTest::newRow("down down") << "Button47"
+                                   << "Edit26"
+                                   << "SCROLLDOWN_DWN";
+        QTest::newRow("scroll area") << "Button33"
+                                     << "Edit15"
+                                     << "SCROLLSLIDER_BK";
+        QTest::newRow("scroll thumb") << "Button34"
+                                      << "Edit16"
+                                      << "SCROLLSLIDER_THM";
+        QTest::newRow("track on") << "Button70"
+                                  << "Edit38"
+                                  << "PLS_CHECK";
+        QTest::newRow("track off") << "Button71"
+                                   << "Edit39"
+                                   << "PLS_UNCHECK";
     }
     void textureButtonWritesItsKey() {
         QFETCH(QString, button);
@@ -176,9 +223,9 @@ private slots:
         QCOMPARE(edit->text(), QStringLiteral("326,182,339,225"));
         // The selected scroll background always follows the normal one.
         if (key == QStringLiteral("SCROLLSLIDER_BK"))
-            QCOMPARE(form.Project().ReadString(kRects, QStringLiteral("SCROLLSLIDER_BKS"),
-                                               QString()),
-                     QStringLiteral("326,182,339,225"));
+            QCOMPARE(
+                form.Project().ReadString(kRects, QStringLiteral("SCROLLSLIDER_BKS"), QString()),
+                QStringLiteral("326,182,339,225"));
         else
             QVERIFY(form.Project().ReadString(kRects, QStringLiteral("SCROLLSLIDER_BKS"),
                                               QString()) != QStringLiteral("326,182,339,225"));

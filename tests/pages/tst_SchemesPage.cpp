@@ -91,8 +91,8 @@ private slots:
         QCOMPARE(form.Form.ScrollBar1->value(), 0);
 
         AddScheme(form, QStringLiteral("Warm"), -5);
-        QCOMPARE(Section(form.Project()), QStringList({"Count=2", "Name1=Warm", "Theme1=37",
-                                                       "Name2=Warm", "Theme2=-5"}));
+        QCOMPARE(Section(form.Project()),
+                 QStringList({"Count=2", "Name1=Warm", "Theme1=37", "Name2=Warm", "Theme2=-5"}));
     }
 
     void cancelledAddChangesNothing() {
@@ -113,9 +113,8 @@ private slots:
         form.Form.ListBox2->setCurrentRow(1);
         Click(form.Form.Button7);
         // Keys past "Count" stay behind and mean nothing.
-        QCOMPARE(Section(form.Project()),
-                 QStringList({"Count=2", "Name1=A", "Theme1=10", "Name2=C", "Theme2=30", "Name3=C",
-                              "Theme3=30"}));
+        QCOMPARE(Section(form.Project()), QStringList({"Count=2", "Name1=A", "Theme1=10", "Name2=C",
+                                                       "Theme2=30", "Name3=C", "Theme3=30"}));
         QCOMPARE(Listed(form.Form.ListBox2), QStringList({"A", "C"}));
 
         // Nothing selected, nothing deleted.
