@@ -17,6 +17,7 @@
 
 #include "compiler/QX_SE_Save.h"
 #include "controls/SelectedElement.h"
+#include "controls/VESKMenuPainter.h"
 #include "controls/VESK_SE_Panel.h"
 #include "editor/EditorDialogs.h"
 #include "editor/ErrorBox.h"
@@ -84,6 +85,10 @@ TQXForm::TQXForm(IEditorDialogs* dialogs, QWidget* parent) : QMainWindow(parent)
     ConnectElementPage();
     ConnectPropertyEditing();
     ConnectTextureClipboard();
+    ConnectPlaylistPage();
+    ConnectMenuPage();
+    ConnectSchemesPage();
+    MenuPainter = std::make_unique<TVESKMenuPainter>();
     BuildPreviewTrees();
     Guarded(this, [this] { FormCreate(); });
 }
@@ -168,6 +173,9 @@ void TQXForm::FormCreate() {
         file->LoadProject();
     }
     LoadSkin(std::move(file));
+    // The built-in skin carries schemes of its own; a list left empty here
+    // would have the first scheme added overwrite them.
+    RefreshSchemeList();
 
     ShowPagesAndEnableSave();
 }
@@ -197,8 +205,6 @@ void TQXForm::AssignElementMenu(QWidget* container, QMenu* menu) {
 void TQXForm::SaveSkin() {
     ShowSaveForm(*this);
 }
-
-void TQXForm::RefreshSchemeList() {}
 
 // ------------------------------------------------------------- commands
 
@@ -261,6 +267,8 @@ bool TQXForm::eventFilter(QObject* watched, QEvent* event) {
             TabSheet7Show();
         else if (watched == TabSheet5)
             TabSheet5Show();
+        else if (watched == TabSheet3)
+            TakeSchemeSnapshot();
     }
     return QMainWindow::eventFilter(watched, event);
 }

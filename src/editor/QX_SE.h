@@ -30,12 +30,14 @@ class QStatusBar;
 class QTabWidget;
 class QToolButton;
 class QTreeWidget;
+class QPainter;
 class TPaintBox;
 class TPreviewTrees;
 class TQXSPFile;
 class TSkinLoader;
 class TSkinProject;
 class TSkinRenderer;
+class TVESKMenuPainter;
 class TVESKNumLabel;
 class TVESKSELabel;
 class TspLoupe;
@@ -162,6 +164,47 @@ public:
     void ElementMenuPopup();
     void CopyTextureParams();
     void PasteTextureParams();
+
+    // ---- playlist page (QX_SE_Playlist.cpp)
+    // Texture boxes carry their key; each "Выбрать" picks the rectangle from
+    // the main bitmap and writes it at once.
+    void PickPlaylistTexture(QLineEdit* box);
+    void Button28Click();
+    void Button29Click();
+    void Button30Click();
+    void Button42Click();
+    void Button44Click();
+    void Button46Click();
+    void CheckBox1Click();
+
+    // ---- menu and fonts page (QX_SE_MenuPage.cpp)
+    // The swatches and the sample font reach the document only when the
+    // skin is saved; the icon strip and the fonts go into the package at once.
+    void Button12Click();
+    void Button13Click();
+    void Button14Click();
+    void Button4Click();
+    void Button15Click();
+    void Button16Click(); // clear the icon strip
+    void Button17Click(); // open the icon strip
+    void Button18Click(); // save the icon strip
+    void Button2Click();  // add a font
+    void Button3Click();  // remove a font
+    void PainterPaint(QPainter& canvas);
+    // The one menu painter of the program.
+    std::unique_ptr<TVESKMenuPainter> MenuPainter;
+
+    // ---- colour schemes page (QX_SE_Schemes.cpp)
+    // The page's show handler: photographs the main preview.
+    void TakeSchemeSnapshot();
+    void StoreSchemes();
+    void ScrollBar1Change();
+    void Button6Click(); // add
+    void ListBox2Click();
+    void Button7Click(); // delete
+    void Button8Click(); // rename
+    // The main preview as last photographed; made on first use.
+    std::unique_ptr<QImage> SchemeSnapshot;
 
     // ---- skin state
     std::unique_ptr<TSkinProject> EqDocument;
@@ -368,6 +411,11 @@ private:
     void ShowSkinHeader(TQXSPFile& package);
 
     void ConnectElementPage();
+    void ConnectPlaylistPage();
+    void ConnectMenuPage();
+    void ConnectSchemesPage();
+    void ChoosePlaylistColor(QFrame* swatch, const QString& key);
+    void ChooseMenuColor(QFrame* swatch);
     TPropertySheetView PropertySheetView() const;
 
     void ConnectPropertyEditing();

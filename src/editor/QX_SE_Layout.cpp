@@ -116,7 +116,7 @@ void TQXForm::BuildPages(QWidget* parent) {
     PageControl1->addTab(TabSheet3, QStringLiteral("Цветовые схемы"));
     PageControl1->addTab(TabSheet8, QStringLiteral("Описание к шкурке"));
 
-    for (QWidget* page : {TabSheet1, TabSheet6, TabSheet7, TabSheet5})
+    for (QWidget* page : {TabSheet1, TabSheet6, TabSheet7, TabSheet5, TabSheet3})
         page->installEventFilter(this);
 }
 

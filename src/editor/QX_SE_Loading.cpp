@@ -16,6 +16,7 @@
 #include "controls/PlainPanel.h"
 #include "editor/PreviewTrees.h"
 #include "editor/SkinLoader.h"
+#include "editor/Swatches.h"
 #include "storage/QXSPFile.h"
 #include "text/SkinProject.h"
 
@@ -23,14 +24,6 @@ namespace {
 
 const QString kFonts = QStringLiteral("SKIN_FONTS");
 const QString kNoDescription = QStringLiteral("(описания нет)");
-
-void SetSwatchColor(QFrame* swatch, TColor color) {
-    QPalette palette = swatch->palette();
-    palette.setColor(QPalette::Window, ColorToQColor(color));
-    swatch->setPalette(palette);
-    // The colour as the skin writes it, for whoever edits it next.
-    swatch->setProperty("Color", int(color));
-}
 
 } // namespace
 
@@ -107,5 +100,3 @@ void TQXForm::RefreshFontList() {
     if (SkinFile)
         ListBox1->addItems(TSkinLoader::FontMembers(*SkinFile));
 }
-
-void TQXForm::FillPlaylistTab() {}
