@@ -75,9 +75,11 @@ void TQXForm::PickPlaylistTexture(QLineEdit* box) {
         // A value that is no rectangle stops here, before anything is written.
         TRect rect = StrToRect(box->text());
         const QImage noBitmap;
-        Dialogs().SelectRect(this, SkinFile->MainBmp ? *SkinFile->MainBmp : noBitmap, rect, false);
-        // The selector hands back the rectangle it was given on a cancel, so
-        // writing in every case keeps the value.
+        // A cancel leaves the skin as it was, as the property sheet's
+        // rectangle editor does: no key appears that the user never picked.
+        if (!Dialogs().SelectRect(this, SkinFile->MainBmp ? *SkinFile->MainBmp : noBitmap, rect,
+                                  false))
+            return;
         TSkinProject& document = *SkinFile->Project;
         document.WriteRect(kRects, key, rect);
         // The selected scroll background always equals the normal one.
