@@ -6,27 +6,11 @@
 #include <QTest>
 
 #include "QxspProcess.h"
+#include "TestFiles.h"
 #include "TestPackages.h"
 #include "TestRegistry.h"
 #include "storage/VESKCustomFile.h"
 #include "storage/VESKStreams.h"
-
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-
-} // namespace
 
 class TestQxsp : public QObject {
     Q_OBJECT

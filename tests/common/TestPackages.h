@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <cstring>
 
@@ -33,4 +34,12 @@ inline QByteArray PackageBytes(const Members& members,
     out.open(QIODevice::WriteOnly);
     package.SaveToStream(out);
     return out.data();
+}
+
+// The member names in package order.
+inline QStringList MemberNames(const TVESKCustomFile& package) {
+    QStringList names;
+    for (int i = 0; i < package.Count(); ++i)
+        names << package.ItemName(i);
+    return names;
 }

@@ -3,10 +3,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "AnswerDialogs.h"
 #include "QxspProcess.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 #include "compiler/QX_SE_Save.h"
-#include "editor/EditorDialogs.h"
 #include "editor/QX_SE.h"
 
 namespace {
@@ -14,27 +15,6 @@ namespace {
 QString BinaryDir() {
     return qEnvironmentVariable("QX_TEST_BINARY_DIR");
 }
-
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class TSaveAnswer : public IEditorDialogs {
-public:
-    QString Answer;
-    QString OpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return Answer;
-    }
-    std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<TFont> Font(QWidget*, const TFont&) override { return std::nullopt; }
-    std::optional<QString> Text(QWidget*, const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void Information(QWidget*, const QString&, const QString&) override {}
-};
 
 } // namespace
 
@@ -57,8 +37,8 @@ private slots:
         const QxspRun run = Qxsp({"compile", skin, compiled});
         QVERIFY2(run.status == 0, run.err.constData());
 
-        TSaveAnswer dialogs;
-        dialogs.Answer = FDir.filePath(QStringLiteral("edited.qxsp"));
+        TAnswerDialogs dialogs;
+        dialogs.SaveAnswer = FDir.filePath(QStringLiteral("edited.qxsp"));
         TQXForm form(&dialogs);
         form.OpenSkin(skin);
         // Saved from another page, with the main preview's page not shown:
@@ -69,7 +49,7 @@ private slots:
         form.PageControl2->setCurrentIndex(2);
         form.SpeedButton2Click();
         QCOMPARE(form.PageControl1->currentIndex(), 0);
-        const QByteArray edited = ReadFile(dialogs.Answer);
+        const QByteArray edited = ReadFile(dialogs.SaveAnswer);
         QVERIFY(!edited.isEmpty());
         QCOMPARE(ReadFile(compiled), edited);
     }

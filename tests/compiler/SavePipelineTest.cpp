@@ -7,57 +7,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "AnswerDialogs.h"
 #include "CompilerTestSupport.h"
+#include "TestFiles.h"
+#include "TestPackages.h"
 #include "TestRegistry.h"
 #include "compiler/MemberBytes.h"
 #include "compiler/PackageFile.h"
 #include "compiler/QX_SE_Save.h"
-#include "editor/EditorDialogs.h"
 #include "storage/QXSPFile.h"
 #include "storage/VESKErrors.h"
 
 using namespace CompilerTest;
 
 namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-QStringList MemberNames(const TVESKCustomFile& package) {
-    QStringList names;
-    for (int i = 0; i < package.Count(); ++i)
-        names << package.ItemName(i);
-    return names;
-}
-
-// Answers the file question and nothing else.
-class TSaveDialogs : public IEditorDialogs {
-public:
-    QString Answer;
-    int Calls = 0;
-    QString Filter;
-    QString Suffix;
-    std::function<void()> WhileAsking;
-
-    QString OpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(QWidget*, const QString&, const QString& filter,
-                         const QString& suffix) override {
-        ++Calls;
-        Filter = filter;
-        Suffix = suffix;
-        if (WhileAsking)
-            WhileAsking();
-        return Answer;
-    }
-    std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<TFont> Font(QWidget*, const TFont&) override { return std::nullopt; }
-    std::optional<QString> Text(QWidget*, const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void Information(QWidget*, const QString&, const QString&) override {}
-};
 
 // A skin to save without the editor's window: the built-in package, empty
 // equalizer and tray documents and a small main preview.
@@ -166,16 +129,16 @@ private slots:
     void logAndMembers() {
         QTemporaryDir dir;
         TSmallSkin skin;
-        TSaveDialogs dialogs;
-        dialogs.Answer = dir.filePath(QStringLiteral("out.bmp"));
+        TAnswerDialogs dialogs;
+        dialogs.SaveAnswer = dir.filePath(QStringLiteral("out.bmp"));
         TSaveForm form(dialogs, [&skin] { return skin.target; });
         QCOMPARE(form.windowTitle(), QString("Saving..."));
         QCOMPARE(form.size(), QSize(440, 228));
         form.StartSave();
 
-        QCOMPARE(dialogs.Calls, 1);
-        QCOMPARE(dialogs.Filter, QString("VESK Classic Skin Package (*.qxsp)"));
-        QCOMPARE(dialogs.Suffix, QString());
+        QCOMPARE(dialogs.SaveCalls, 1);
+        QCOMPARE(dialogs.SaveFilter, QString("VESK Classic Skin Package (*.qxsp)"));
+        QCOMPARE(dialogs.SaveSuffix, QString());
         QStringList log;
         for (int i = 0; i < form.ListBox1->count(); ++i)
             log << form.ListBox1->item(i)->text();
@@ -194,7 +157,7 @@ private slots:
         QCOMPARE(form.Panel3->text(), QString(" [выполнено]"));
         QVERIFY(form.Panel2->font().bold());
 
-        QVERIFY(!QFile::exists(dialogs.Answer));
+        QVERIFY(!QFile::exists(dialogs.SaveAnswer));
         TQXSPFile saved;
         saved.LoadFromFile(dir.filePath(QStringLiteral("out.qxsp")));
         const QStringList names = MemberNames(saved);
@@ -230,7 +193,7 @@ private slots:
         TSmallSkin skin;
         const QByteArray main = DocumentBytes(*skin.package.Project);
         const int members = skin.package.Count();
-        TSaveDialogs dialogs;
+        TAnswerDialogs dialogs;
         int taken = 0;
         TSaveForm form(dialogs, [&] {
             ++taken;
@@ -238,7 +201,7 @@ private slots:
         });
         form.show();
         form.StartSave();
-        QCOMPARE(dialogs.Calls, 1);
+        QCOMPARE(dialogs.SaveCalls, 1);
         QCOMPARE(taken, 0);
         QVERIFY(!form.isVisible());
         QCOMPARE(form.ListBox1->count(), 0);
@@ -252,10 +215,10 @@ private slots:
     void windowDuringAndAfterTheSave() {
         QTemporaryDir dir;
         TSmallSkin skin;
-        TSaveDialogs dialogs;
+        TAnswerDialogs dialogs;
         TSaveForm* current = nullptr;
-        dialogs.Answer = dir.filePath(QStringLiteral("no/folder/out"));
-        dialogs.WhileAsking = [&] {
+        dialogs.SaveAnswer = dir.filePath(QStringLiteral("no/folder/out"));
+        dialogs.WhileSaving = [&] {
             QVERIFY(current->IsSaving());
             QVERIFY(!current->close());
             current->StartSave();
@@ -266,7 +229,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("^error box: Cannot create file \".*out.qxsp\""));
         form.StartSave();
-        QCOMPARE(dialogs.Calls, 1);
+        QCOMPARE(dialogs.SaveCalls, 1);
         QVERIFY(!form.IsSaving());
         QVERIFY(form.isVisible());
         QCOMPARE(form.Panel2->text(), QString("Сохранение обложки в файл..."));

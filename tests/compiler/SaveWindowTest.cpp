@@ -7,7 +7,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "AnswerDialogs.h"
 #include "CompilerTestSupport.h"
+#include "TestFiles.h"
+#include "TestPackages.h"
 #include "TestRegistry.h"
 #include "compiler/EditorSaveTarget.h"
 #include "compiler/MainMask.h"
@@ -15,7 +18,6 @@
 #include "compiler/PackageFile.h"
 #include "compiler/QX_SE_Save.h"
 #include "controls/SelectedElement.h"
-#include "editor/EditorDialogs.h"
 #include "editor/QX_SE.h"
 #include "storage/QXSPFile.h"
 
@@ -30,30 +32,6 @@ constexpr QRgb kBlack = 0xFF000000;
 const QStringList kIniMembers = {"main.ini", "parent.ini", "equa.ini", "tray.ini",
                                  "tray_parent.ini"};
 
-// Answers the window's file questions; WhileSaving runs inside the save
-// window's loop, while the save asks for its file name.
-class TWindowDialogs : public IEditorDialogs {
-public:
-    QString OpenAnswer;
-    QString SaveAnswer;
-    int SaveCalls = 0;
-    std::function<void()> WhileSaving;
-
-    QString OpenFileName(QWidget*, const QString&, const QString&) override { return OpenAnswer; }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        ++SaveCalls;
-        if (WhileSaving)
-            WhileSaving();
-        return SaveAnswer;
-    }
-    std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<TFont> Font(QWidget*, const TFont&) override { return std::nullopt; }
-    std::optional<QString> Text(QWidget*, const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void Information(QWidget*, const QString&, const QString&) override {}
-};
-
 std::unique_ptr<TQXSPFile> BuiltInSkin() {
     auto package = std::make_unique<TQXSPFile>();
     QFile resource(QStringLiteral(":/skin/DEFAULT"));
@@ -67,18 +45,6 @@ std::unique_ptr<TSkinProject> MemberDocument(TVESKCustomFile& package, const QSt
     if (const auto stream = package.ExtractFile(name))
         document->LoadFromStream(*stream);
     return document;
-}
-
-QStringList MemberNames(const TVESKCustomFile& package) {
-    QStringList names;
-    for (int i = 0; i < package.Count(); ++i)
-        names << package.ItemName(i);
-    return names;
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Every key of the original's sections with a different value, or missing,
@@ -160,7 +126,7 @@ class SaveWindowTest : public QObject {
     QString Path(const QString& name) const { return FDir.filePath(name); }
 
     // Saves through the window's save command; answers the file question.
-    QByteArray Save(TQXForm& form, TWindowDialogs& dialogs, const QString& name) {
+    QByteArray Save(TQXForm& form, TAnswerDialogs& dialogs, const QString& name) {
         dialogs.SaveAnswer = Path(name);
         form.SpeedButton2Click();
         return ReadFile(SkinPackageFileName(Path(name)));
@@ -176,7 +142,7 @@ private slots:
     // Open, save, open again: the same skin, and a second save of it the
     // same bytes.
     void roundTripOfTheBuiltInSkin() {
-        TWindowDialogs dialogs;
+        TAnswerDialogs dialogs;
         TQXForm form(&dialogs);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -214,7 +180,7 @@ private slots:
     // The mask of the built-in skin: its bands and margins, and white
     // exactly where the photograph of the preview shows the key colour.
     void maskOfTheBuiltInSkin() {
-        TWindowDialogs dialogs;
+        TAnswerDialogs dialogs;
         TQXForm form(&dialogs);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -256,7 +222,7 @@ private slots:
     // preview; showing that page selects its first element, whose frame
     // must not end up in the mask.
     void skinsPageShownWithoutSelection() {
-        TWindowDialogs dialogs;
+        TAnswerDialogs dialogs;
         TQXForm form(&dialogs);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -270,7 +236,7 @@ private slots:
     // Header and tab strip switched off: no part of the skin, no room in
     // the playlist's geometry nor in the mask's photograph.
     void hiddenPlaylistPanels() {
-        TWindowDialogs dialogs;
+        TAnswerDialogs dialogs;
         TQXForm form(&dialogs);
         QWidget* header = form.MainCtrl->findChild<QWidget*>(QStringLiteral("TopPanel"));
         QWidget* tabs = form.MainCtrl->findChild<QWidget*>(QStringLiteral("TabCtrl"));
@@ -292,7 +258,7 @@ private slots:
     // texture behind it; loading takes that texture's origin off again, so
     // a save and a load leave the title where it was.
     void trayTitleStaysInPlace() {
-        TWindowDialogs dialogs;
+        TAnswerDialogs dialogs;
         TQXForm form(&dialogs);
         form.TrayDocument->WriteString("SKIN_RECTS", "trayinfo", "10,100,250,166");
         form.TrayDocument->WriteString("SKIN_RECTS", "trayrs", "18,105,242,118");
@@ -318,7 +284,7 @@ private slots:
 
     // Cancelling the file question changes nothing at all.
     void cancelledSave() {
-        TWindowDialogs dialogs;
+        TAnswerDialogs dialogs;
         TQXForm form(&dialogs);
         QStringList before;
         for (TSkinProject* document : {form.SkinFile->Project.get(), form.SkinFile->ParentIni.get(),
@@ -344,7 +310,7 @@ private slots:
     // A second save command and closing the save window while the save
     // runs are both refused; the save goes on to the end.
     void saveCannotBeReentered() {
-        TWindowDialogs dialogs;
+        TAnswerDialogs dialogs;
         TQXForm form(&dialogs);
         int inner = 0;
         dialogs.WhileSaving = [&] {
@@ -361,7 +327,7 @@ private slots:
     // A save that fails shows the error, keeps the window with the failed
     // step until it is closed, and gives the selection back.
     void failedSave() {
-        TWindowDialogs dialogs;
+        TAnswerDialogs dialogs;
         TQXForm form(&dialogs);
         const QString target = Path(QStringLiteral("kept.qxsp"));
         Save(form, dialogs, QStringLiteral("kept.qxsp"));

@@ -63,7 +63,8 @@ private slots:
         const QByteArray before = f.Documents();
         f.Dialogs.TextAnswer = answer;
         QVERIFY(f.DoubleClick(QStringLiteral("Peaks Count")));
-        QCOMPARE(f.Dialogs.TextAsked, QStringList({"Integer Value Editor", "Value", "50"}));
+        QCOMPARE(QStringList({f.Dialogs.TextCaption, f.Dialogs.TextPrompt, f.Dialogs.TextInitial}),
+                 QStringList({"Integer Value Editor", "Value", "50"}));
         QCOMPARE(f.Main().ReadInteger(QStringLiteral("SKIN_OPTIONS"),
                                       QStringLiteral("SpectrumPeaks"), -1),
                  stored);

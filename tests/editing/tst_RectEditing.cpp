@@ -70,7 +70,7 @@ private slots:
         f.Dialogs.RectAnswer = TRect{10, 20, 130, 29};
         QVERIFY(f.DoubleClick(caption));
         QVERIFY(!f.Dialogs.SizeLockedAsked);
-        QCOMPARE(f.Dialogs.ImageAsked, bitmap);
+        QCOMPARE(f.Dialogs.ImageAsked.size(), bitmap);
         QCOMPARE(Rect(document, kRects, key), QStringLiteral("10,20,130,29"));
         for (int i = 0; i < dependents.size(); ++i) {
             const TRect b = before[i];

@@ -21,7 +21,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "FakeDialogs.h"
+#include "AnswerDialogs.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 #include "controls/SelectedElement.h"
 #include "controls/VESKSELabel.h"
@@ -98,14 +99,14 @@ class TestQXForm : public QObject {
     Q_OBJECT
 
     QTemporaryDir FFonts;
-    TFakeDialogs FDialogs;
+    TAnswerDialogs FDialogs;
 
 private slots:
     void initTestCase() {
         // Skins install their fonts while the window runs; keep them here.
         qputenv("QX_FONTS_DIR", FFonts.path().toUtf8());
     }
-    void init() { FDialogs = TFakeDialogs(); }
+    void init() { FDialogs = TAnswerDialogs(); }
 
     void startUpLeavesTheEditorReady() {
         TQXForm form(&FDialogs);
@@ -360,10 +361,7 @@ private slots:
     void openReplacesThePackage() {
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("other.qxsp"));
-        QFile junk(name);
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a skin package at all");
-        junk.close();
+        WriteFile(name, "not a skin package at all");
 
         TProbeForm form(&FDialogs);
         form.EqDocument = std::make_unique<TSkinProject>();

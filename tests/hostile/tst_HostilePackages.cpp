@@ -4,18 +4,14 @@
 // folder, and, outside the sanitizer build, that memory stayed bounded.
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
-
-#include <sys/resource.h>
-
+#include "HostileCorpus.h"
+#include "TestPackages.h"
 #include "TestRegistry.h"
 #include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
@@ -25,24 +21,9 @@
 
 namespace {
 
-QString CorpusFolder() {
-    return qEnvironmentVariable("QX_TEST_BINARY_DIR") + QStringLiteral("/tests/hostile/corpus/");
-}
-
 QStringList Entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
-}
-
-// Every file below the folder, by its path relative to it.
-QStringList FilesBelow(const QString& folder) {
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(folder).relativeFilePath(it.next());
-    files.sort();
-    return files;
 }
 
 int Sections(const std::unique_ptr<TSkinProject>& project) {
@@ -70,13 +51,6 @@ Outcome Open(TQXSPFile& file, const QString& path) {
     } catch (const EConvertError& error) {
         return {QStringLiteral("convert_error"), error.message()};
     }
-}
-
-QStringList MemberNames(const TVESKCustomFile& package) {
-    QStringList names;
-    for (int i = 0; i < package.Count(); ++i)
-        names << package.ItemName(i);
-    return names;
 }
 
 } // namespace
@@ -151,10 +125,10 @@ private:
 
 private slots:
     void initTestCase() {
-        QFile manifest(CorpusFolder() + QStringLiteral("manifest.json"));
-        if (!manifest.open(QIODevice::ReadOnly))
+        const std::optional<QJsonArray> corpus = CorpusCases();
+        if (!corpus)
             QSKIP("no hostile corpus: ctest runs make_corpus.py first (fixture hostile_corpus)");
-        cases = QJsonDocument::fromJson(manifest.readAll()).object()["cases"].toArray();
+        cases = *corpus;
         QVERIFY(!cases.isEmpty());
 
         QVERIFY(root.isValid());
@@ -171,13 +145,7 @@ private slots:
         previousFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(workFolder));
 #ifdef QX_HOSTILE_MEMORY_LIMIT_MB
-        // Address space, as ulimit -v bounds it; a tighter limit from outside
-        // stays in force.
-        rlimit limit{};
-        QCOMPARE(getrlimit(RLIMIT_AS, &limit), 0);
-        limit.rlim_cur =
-            std::min<rlim_t>(limit.rlim_max, rlim_t(QX_HOSTILE_MEMORY_LIMIT_MB) * 1024 * 1024);
-        QCOMPARE(setrlimit(RLIMIT_AS, &limit), 0);
+        LimitAddressSpace(QX_HOSTILE_MEMORY_LIMIT_MB);
 #endif
     }
 
@@ -192,13 +160,7 @@ private slots:
     }
 
     void loadsAsTheManifestSays_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QJsonObject>("load");
-        for (const QJsonValue& entry : cases) {
-            const QJsonObject item = entry.toObject();
-            QTest::newRow(qPrintable(item["name"].toString()))
-                << CorpusFolder() + item["file"].toString() << item["load"].toObject();
-        }
+        AddCorpusRows(cases);
     }
     void loadsAsTheManifestSays() {
         QFETCH(QString, path);

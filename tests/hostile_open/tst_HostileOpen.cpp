@@ -5,49 +5,23 @@
 // nothing outside the fonts folder, and keep memory bounded.
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QListWidget>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
-
-#include <sys/resource.h>
-
+#include "AnswerDialogs.h"
+#include "HostileCorpus.h"
 #include "TestRegistry.h"
-#include "editor/EditorDialogs.h"
 #include "editor/QX_SE.h"
 #include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
 #include "text/SkinProject.h"
 
 namespace {
-
-QString CorpusFolder() {
-    return qEnvironmentVariable("QX_TEST_BINARY_DIR") + QStringLiteral("/tests/hostile/corpus/");
-}
-
-// Answers the open question with the file under test; everything else is
-// cancelled.
-class TOpenDialogs : public IEditorDialogs {
-public:
-    QString File;
-    QString OpenFileName(QWidget*, const QString&, const QString&) override { return File; }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<TFont> Font(QWidget*, const TFont&) override { return std::nullopt; }
-    std::optional<QString> Text(QWidget*, const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void Information(QWidget*, const QString&, const QString&) override {}
-};
 
 // The error box logs its text under tests; this collects it.
 QStringList ErrorBoxTexts;
@@ -60,15 +34,6 @@ void CollectErrorBoxes(QtMsgType type, const QMessageLogContext& context, const 
         return;
     }
     PreviousHandler(type, context, text);
-}
-
-QStringList FilesBelow(const QString& folder) {
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(folder).relativeFilePath(it.next());
-    return files;
 }
 
 // What the user is left with, to tell a kept skin from a replaced one.
@@ -87,15 +52,17 @@ private:
     QString workFolder;
     QString previousFolder;
     QJsonArray cases;
-    std::unique_ptr<TOpenDialogs> dialogs;
+    // Answers the open question with the file under test; everything else is
+    // cancelled.
+    std::unique_ptr<TAnswerDialogs> dialogs;
     std::unique_ptr<TQXForm> form;
 
 private slots:
     void initTestCase() {
-        QFile manifest(CorpusFolder() + QStringLiteral("manifest.json"));
-        if (!manifest.open(QIODevice::ReadOnly))
+        const std::optional<QJsonArray> corpus = CorpusCases();
+        if (!corpus)
             QSKIP("no hostile corpus: ctest runs make_corpus.py first (fixture hostile_corpus)");
-        cases = QJsonDocument::fromJson(manifest.readAll()).object()["cases"].toArray();
+        cases = *corpus;
         QVERIFY(!cases.isEmpty());
 
         QVERIFY(root.isValid());
@@ -106,15 +73,11 @@ private slots:
         previousFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(workFolder));
 #ifdef QX_HOSTILE_MEMORY_LIMIT_MB
-        rlimit limit{};
-        QCOMPARE(getrlimit(RLIMIT_AS, &limit), 0);
-        limit.rlim_cur =
-            std::min<rlim_t>(limit.rlim_max, rlim_t(QX_HOSTILE_MEMORY_LIMIT_MB) * 1024 * 1024);
-        QCOMPARE(setrlimit(RLIMIT_AS, &limit), 0);
+        LimitAddressSpace(QX_HOSTILE_MEMORY_LIMIT_MB);
 #endif
         PreviousHandler = qInstallMessageHandler(CollectErrorBoxes);
         // One window for the whole corpus, as a user opening file after file.
-        dialogs = std::make_unique<TOpenDialogs>();
+        dialogs = std::make_unique<TAnswerDialogs>();
         form = std::make_unique<TQXForm>(dialogs.get());
         form->show();
     }
@@ -127,13 +90,7 @@ private slots:
     }
 
     void opensAsTheManifestSays_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QJsonObject>("load");
-        for (const QJsonValue& entry : cases) {
-            const QJsonObject item = entry.toObject();
-            QTest::newRow(qPrintable(item["name"].toString()))
-                << CorpusFolder() + item["file"].toString() << item["load"].toObject();
-        }
+        AddCorpusRows(cases);
     }
     void opensAsTheManifestSays() {
         QFETCH(QString, path);
@@ -142,7 +99,7 @@ private slots:
         const QString before = SkinIdentity(*form);
         ErrorBoxTexts.clear();
 
-        dialogs->File = path;
+        dialogs->OpenAnswer = path;
         form->Button1Click();
 
         QVERIFY(form->SkinFile && form->SkinFile->Project && form->SkinFile->MainBmp);

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "PagesTestSupport.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 #include "compiler/EditorSaveTarget.h"
 #include "editor/PaintBox.h"
@@ -175,7 +176,7 @@ private slots:
         TForm form(TForm::Menu);
         form.Dialogs.OpenAnswer = file;
         Click(form.Form.Button17);
-        QVERIFY(form.Dialogs.FilterAsked.contains(QStringLiteral("*.bmp")));
+        QVERIFY(form.Dialogs.OpenFilter.contains(QStringLiteral("*.bmp")));
         QCOMPARE(form.Form.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
                  Pattern(48, 16));
         const QImage member =
@@ -186,10 +187,7 @@ private slots:
     void unreadableStripIsReportedAndChangesNothing() {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("icons.bmp"));
-        QFile junk(file);
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a bitmap");
-        junk.close();
+        WriteFile(file, "not a bitmap");
         TForm form(TForm::Menu);
         const QByteArray before = Member(*form.Form.SkinFile, QStringLiteral("imglist.bmp"));
         const QSize shown = form.Form.Image1->pixmap().size();
@@ -234,15 +232,12 @@ private slots:
     void addedFontTravelsWithThePackage() {
         QTemporaryDir dir;
         const QString font = dir.filePath(QStringLiteral("Skinny.TTF"));
-        QFile file(font);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("glyphs");
-        file.close();
+        WriteFile(font, "glyphs");
 
         TForm form(TForm::Menu);
         form.Dialogs.OpenAnswer = font;
         Click(form.Form.Button2);
-        QVERIFY(form.Dialogs.FilterAsked.contains(QStringLiteral("*.ttf")));
+        QVERIFY(form.Dialogs.OpenFilter.contains(QStringLiteral("*.ttf")));
         QCOMPARE(
             form.Form.ListBox1->findItems(QStringLiteral("Skinny.TTF"), Qt::MatchExactly).size(),
             1);
@@ -272,14 +267,12 @@ private slots:
     void onlyFontsAreAdded() {
         QFETCH(QString, name);
         QTemporaryDir dir;
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("x");
-        file.close();
+        const QString file = dir.filePath(name);
+        WriteFile(file, "x");
         TForm form(TForm::Menu);
         const int members = form.Form.SkinFile->Count();
         const QByteArray ini = Member(*form.Form.SkinFile, QStringLiteral("main.ini"));
-        form.Dialogs.OpenAnswer = file.fileName();
+        form.Dialogs.OpenAnswer = file;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^error box: ")));
         Click(form.Form.Button2);
         QCOMPARE(form.Form.SkinFile->Count(), members);

@@ -53,13 +53,13 @@ private slots:
         QFETCH(QString, key);
         TForm form(TForm::Playlist);
         auto* panel = form.Form.findChild<QFrame*>(swatch);
-        const TColor before = form.Project().ReadInteger(kFonts, key, -1);
+        const TColor before = form.Main().ReadInteger(kFonts, key, -1);
         QCOMPARE(SwatchColor(panel), before);
 
         form.Dialogs.ColorAnswer = QColor(10, 20, 30);
         Click(Button(form.Form, button));
         QCOMPARE(form.Dialogs.ColorAsked, ColorToQColor(before));
-        QCOMPARE(form.Project().ReadInteger(kFonts, key, -1), RGBColor(10, 20, 30));
+        QCOMPARE(form.Main().ReadInteger(kFonts, key, -1), RGBColor(10, 20, 30));
         QCOMPARE(SwatchColor(panel), RGBColor(10, 20, 30));
         QCOMPARE(panel->palette().color(QPalette::Window), QColor(10, 20, 30));
     }
@@ -94,12 +94,12 @@ private slots:
         TForm form(TForm::Playlist);
         form.Dialogs.FontAnswer = TFont{QStringLiteral("Verdana"), 255, -14, fsBold | fsItalic};
         const QByteArray before = form.Document();
-        const QString old = form.Project().ReadString(kFonts, key, QString());
+        const QString old = form.Main().ReadString(kFonts, key, QString());
         Click(Button(form.Form, button));
-        QCOMPARE(form.Project().ReadString(kFonts, key, QString()),
+        QCOMPARE(form.Main().ReadString(kFonts, key, QString()),
                  QStringLiteral("Verdana,255,14,3"));
         // Nothing but that key changed.
-        form.Project().WriteString(kFonts, key, old);
+        form.Main().WriteString(kFonts, key, old);
         QCOMPARE(form.Document(), before);
     }
 
@@ -121,32 +121,32 @@ private slots:
         QFETCH(QString, changed);
         QFETCH(QString, kept);
         TForm form(TForm::Playlist);
-        form.Project().WriteString(kFonts, QStringLiteral("PLSTABA"),
+        form.Main().WriteString(kFonts, QStringLiteral("PLSTABA"),
                                    QStringLiteral("Tahoma,1,11,2"));
-        form.Project().WriteString(kFonts, QStringLiteral("PLSTABN"),
+        form.Main().WriteString(kFonts, QStringLiteral("PLSTABN"),
                                    QStringLiteral("Arial,2,12,0"));
-        const QString keptBefore = form.Project().ReadString(kFonts, kept, QString());
+        const QString keptBefore = form.Main().ReadString(kFonts, kept, QString());
 
         form.Dialogs.ColorAnswer = QColor(0, 0, 255);
         Click(Button(form.Form, button));
         const QString expected = changed == QStringLiteral("PLSTABA")
                                      ? QStringLiteral("Tahoma,16711680,11,2")
                                      : QStringLiteral("Arial,16711680,12,0");
-        QCOMPARE(form.Project().ReadString(kFonts, changed, QString()), expected);
-        QCOMPARE(form.Project().ReadString(kFonts, kept, QString()), keptBefore);
+        QCOMPARE(form.Main().ReadString(kFonts, changed, QString()), expected);
+        QCOMPARE(form.Main().ReadString(kFonts, kept, QString()), keptBefore);
     }
 
     void currentTabColourStartsWhiteWhenAbsent() {
         TForm form(TForm::Playlist);
         form.DropLines("PLSTABC=");
-        QVERIFY(!form.Project().ValueExists(kFonts, QStringLiteral("PLSTABC")));
+        QVERIFY(!form.Main().ValueExists(kFonts, QStringLiteral("PLSTABC")));
         Click(form.Form.Button46);
         QCOMPARE(form.Dialogs.ColorAsked, QColor(Qt::white));
-        QVERIFY(!form.Project().ValueExists(kFonts, QStringLiteral("PLSTABC")));
+        QVERIFY(!form.Main().ValueExists(kFonts, QStringLiteral("PLSTABC")));
 
         form.Dialogs.ColorAnswer = QColor(1, 2, 3);
         Click(form.Form.Button46);
-        QCOMPARE(form.Project().ReadString(kFonts, QStringLiteral("PLSTABC"), QString()),
+        QCOMPARE(form.Main().ReadString(kFonts, QStringLiteral("PLSTABC"), QString()),
                  QString::number(RGBColor(1, 2, 3)));
     }
 
@@ -209,7 +209,7 @@ private slots:
         QFETCH(QString, key);
         TForm form(TForm::Playlist);
         auto* edit = form.Form.findChild<QLineEdit*>(box);
-        const QString stored = form.Project().ReadString(kRects, key, QString());
+        const QString stored = form.Main().ReadString(kRects, key, QString());
         QVERIFY(!stored.isEmpty());
         QCOMPARE(edit->text(), stored);
 
@@ -218,16 +218,16 @@ private slots:
         QCOMPARE(RectToStr(form.Dialogs.RectAsked), stored);
         QCOMPARE(form.Dialogs.SizeLockedAsked, false);
         QCOMPARE(form.Dialogs.ImageAsked, *form.Form.SkinFile->MainBmp);
-        QCOMPARE(form.Project().ReadString(kRects, key, QString()),
+        QCOMPARE(form.Main().ReadString(kRects, key, QString()),
                  QStringLiteral("326,182,339,225"));
         QCOMPARE(edit->text(), QStringLiteral("326,182,339,225"));
         // The selected scroll background always follows the normal one.
         if (key == QStringLiteral("SCROLLSLIDER_BK"))
             QCOMPARE(
-                form.Project().ReadString(kRects, QStringLiteral("SCROLLSLIDER_BKS"), QString()),
+                form.Main().ReadString(kRects, QStringLiteral("SCROLLSLIDER_BKS"), QString()),
                 QStringLiteral("326,182,339,225"));
         else
-            QVERIFY(form.Project().ReadString(kRects, QStringLiteral("SCROLLSLIDER_BKS"),
+            QVERIFY(form.Main().ReadString(kRects, QStringLiteral("SCROLLSLIDER_BKS"),
                                               QString()) != QStringLiteral("326,182,339,225"));
     }
 
@@ -240,7 +240,7 @@ private slots:
         form.Dialogs.RectAnswer = TRect{1, 2, 11, 12};
         Click(form.Form.Button70);
         QCOMPARE(RectToStr(form.Dialogs.RectAsked), QStringLiteral("0,0,0,0"));
-        QCOMPARE(form.Project().ReadString(kRects, QStringLiteral("PLS_CHECK"), QString()),
+        QCOMPARE(form.Main().ReadString(kRects, QStringLiteral("PLS_CHECK"), QString()),
                  QStringLiteral("1,2,11,12"));
     }
 
@@ -256,7 +256,7 @@ private slots:
 
     void malformedTextureIsReportedAndNothingWritten() {
         TForm form(TForm::Playlist);
-        form.Project().WriteString(kRects, QStringLiteral("TAB_BK"), QStringLiteral("1,2,x,4"));
+        form.Main().WriteString(kRects, QStringLiteral("TAB_BK"), QStringLiteral("1,2,x,4"));
         form.Form.FillPlaylistTab();
         const QByteArray document = form.Document();
         form.Dialogs.RectAnswer = TRect{5, 6, 7, 8};
@@ -271,11 +271,11 @@ private slots:
         TForm form(TForm::Playlist);
         QVERIFY(form.Form.CheckBox1->isChecked());
         Click(form.Form.CheckBox1);
-        QCOMPARE(form.Project().ReadString(QStringLiteral("SKIN_WIDTHS"),
+        QCOMPARE(form.Main().ReadString(QStringLiteral("SKIN_WIDTHS"),
                                            QStringLiteral("HidePLSScroll"), QString()),
                  QStringLiteral("0"));
         Click(form.Form.CheckBox1);
-        QCOMPARE(form.Project().ReadString(QStringLiteral("SKIN_WIDTHS"),
+        QCOMPARE(form.Main().ReadString(QStringLiteral("SKIN_WIDTHS"),
                                            QStringLiteral("HidePLSScroll"), QString()),
                  QStringLiteral("1"));
     }

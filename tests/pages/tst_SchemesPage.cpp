@@ -47,7 +47,7 @@ QImage Shown(const QLabel* image) {
 
 // A skin whose schemes section is gone, listed afresh.
 void WithoutSchemes(TForm& form) {
-    form.Project().EraseSection(kThemes);
+    form.Main().EraseSection(kThemes);
     form.Form.RefreshSchemeList();
 }
 
@@ -72,7 +72,7 @@ private slots:
         form.Dialogs.TextAnswer = QStringLiteral("Sea");
         Click(form.Form.Button6);
         QCOMPARE(Listed(form.Form.ListBox2), QStringList({"Amber", "Violet", "Sea"}));
-        QCOMPARE(form.Project().ReadString(kThemes, QStringLiteral("Name1"), QString()),
+        QCOMPARE(form.Main().ReadString(kThemes, QStringLiteral("Name1"), QString()),
                  QStringLiteral("Amber"));
     }
 
@@ -85,13 +85,13 @@ private slots:
         QCOMPARE(form.Dialogs.TextCaption, QStringLiteral("Имя"));
         QCOMPARE(form.Dialogs.TextPrompt, QStringLiteral("Введите имя цветовой схемы:"));
         QCOMPARE(form.Dialogs.TextInitial, QStringLiteral("Noname"));
-        QCOMPARE(Section(form.Project()), QStringList({"Count=1", "Name1=Warm", "Theme1=37"}));
+        QCOMPARE(Section(form.Main()), QStringList({"Count=1", "Name1=Warm", "Theme1=37"}));
         QCOMPARE(Listed(form.Form.ListBox2), QStringList({"Warm"}));
         // The list starts over at the skin's own colours.
         QCOMPARE(form.Form.ScrollBar1->value(), 0);
 
         AddScheme(form, QStringLiteral("Warm"), -5);
-        QCOMPARE(Section(form.Project()),
+        QCOMPARE(Section(form.Main()),
                  QStringList({"Count=2", "Name1=Warm", "Theme1=37", "Name2=Warm", "Theme2=-5"}));
     }
 
@@ -113,7 +113,7 @@ private slots:
         form.Form.ListBox2->setCurrentRow(1);
         Click(form.Form.Button7);
         // Keys past "Count" stay behind and mean nothing.
-        QCOMPARE(Section(form.Project()), QStringList({"Count=2", "Name1=A", "Theme1=10", "Name2=C",
+        QCOMPARE(Section(form.Main()), QStringList({"Count=2", "Name1=A", "Theme1=10", "Name2=C",
                                                        "Theme2=30", "Name3=C", "Theme3=30"}));
         QCOMPARE(Listed(form.Form.ListBox2), QStringList({"A", "C"}));
 
@@ -133,7 +133,7 @@ private slots:
         form.Form.ListBox2->setCurrentRow(1);
         form.Dialogs.TextAnswer = QStringLiteral("Лиловая");
         Click(form.Form.Button8);
-        QCOMPARE(Section(form.Project()), QStringList({"Count=2", "Name1=Amber", "Theme1=-107",
+        QCOMPARE(Section(form.Main()), QStringList({"Count=2", "Name1=Amber", "Theme1=-107",
                                                        "Name2=Лиловая", "Theme2=51"}));
     }
 
@@ -148,7 +148,7 @@ private slots:
     // A stranger's count cannot make the page list schemes for minutes.
     void hugeCountIsBounded() {
         TForm form(TForm::Schemes);
-        form.Project().WriteInteger(kThemes, QStringLiteral("Count"), 2000000000);
+        form.Main().WriteInteger(kThemes, QStringLiteral("Count"), 2000000000);
         form.Form.RefreshSchemeList();
         QCOMPARE(form.Form.ListBox2->count(), TQXSPCustomFile::MaxThemeCount - 1);
         QCOMPARE(form.Form.ListBox2->item(2)->text(), QStringLiteral("Noname"));

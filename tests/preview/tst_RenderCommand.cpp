@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../editor/FakeDialogs.h"
+#include "AnswerDialogs.h"
 #include "QxspProcess.h"
 #include "TestRegistry.h"
 #include "controls/SelectedElement.h"
@@ -29,7 +29,7 @@ class TestRenderCommand : public QObject {
     Q_OBJECT
 
     QTemporaryDir FDir;
-    TFakeDialogs FDialogs;
+    TAnswerDialogs FDialogs;
 
     QImage Render(const QStringList& options) {
         const QString out = FDir.filePath(QStringLiteral("out.png"));

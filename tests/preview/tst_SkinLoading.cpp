@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../editor/FakeDialogs.h"
+#include "AnswerDialogs.h"
 #include "PreviewTestSupport.h"
 #include "TestRegistry.h"
 #include "controls/VESK_SE_Panel.h"
@@ -39,7 +39,7 @@ class TestSkinLoading : public QObject {
     Q_OBJECT
 
     QTemporaryDir FDir;
-    TFakeDialogs FDialogs;
+    TAnswerDialogs FDialogs;
     int FCount = 0;
 
     // The built-in skin changed by edit, written to a file of its own.
@@ -59,7 +59,7 @@ class TestSkinLoading : public QObject {
 
 private slots:
     void initTestCase() { qputenv("QX_FONTS_DIR", FDir.filePath("fonts").toUtf8()); }
-    void init() { FDialogs = TFakeDialogs(); }
+    void init() { FDialogs = TAnswerDialogs(); }
 
     // Start-up shows the built-in skin in all three previews, with its header,
     // description and options on the pages.

@@ -3,25 +3,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestFiles.h"
 #include "TestRegistry.h"
 #include "storage/VESKCodePage.h"
 #include "storage/VESKCustomFile.h"
 #include "storage/VESKFileStreamW.h"
-
-namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-} // namespace
 
 class TestCodePageFileStream : public QObject {
     Q_OBJECT
@@ -89,6 +75,7 @@ private slots:
             if (writable)
                 QCOMPARE(stream.write("AB"), 2);
         }
+        QVERIFY(QFile::exists(path));
         QCOMPARE(ReadFile(path), after);
     }
 

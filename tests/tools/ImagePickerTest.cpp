@@ -13,34 +13,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include "AnswerDialogs.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
-#include "editor/EditorDialogs.h"
 #include "tools/QX_SE_SelImg.h"
 
 namespace {
-
-// Answers the file dialogs from lists, one answer per question.
-class TAnsweringDialogs : public IEditorDialogs {
-public:
-    QStringList OpenAnswers;
-    QStringList SaveAnswers;
-    QString LastFilter;
-
-    QString OpenFileName(QWidget*, const QString&, const QString& filter) override {
-        LastFilter = filter;
-        return OpenAnswers.isEmpty() ? QString() : OpenAnswers.takeFirst();
-    }
-    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
-        LastFilter = filter;
-        return SaveAnswers.isEmpty() ? QString() : SaveAnswers.takeFirst();
-    }
-    std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<TFont> Font(QWidget*, const TFont&) override { return std::nullopt; }
-    std::optional<QString> Text(QWidget*, const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void Information(QWidget*, const QString&, const QString&) override {}
-};
 
 QImage Sheet(int width, int height, int seed) {
     QImage image(width, height, QImage::Format_BGR888);
@@ -48,17 +26,6 @@ QImage Sheet(int width, int height, int seed) {
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb((x * 7 + seed) % 256, (y * 3 + seed) % 256, seed % 256));
     return image;
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // A bitmap header that declares width x height 24-bit pixels and brings none.
@@ -107,7 +74,7 @@ class TestImagePicker : public QObject {
 
 private slots:
     void closingAtOnceHandsBackTheSameBitmap() {
-        TAnsweringDialogs dialogs;
+        TAnswerDialogs dialogs;
         const QImage original = Sheet(600, 400, 1);
         QImage bitmap = original;
         bool shown = false;
@@ -132,7 +99,7 @@ private slots:
         QFETCH(int, expected);
         QVERIFY(Sheet(30, 20, 2).save(Path("a.bmp"), "BMP"));
         QVERIFY(Sheet(50, 10, 3).save(Path("b.bmp"), "BMP"));
-        TAnsweringDialogs dialogs;
+        TAnswerDialogs dialogs;
         for (const QString& answer : answers)
             dialogs.OpenAnswers << (answer.isEmpty() ? QString() : Path(answer));
         QImage bitmap = Sheet(40, 40, 1);
@@ -140,7 +107,7 @@ private slots:
             for (qsizetype i = 0; i < answers.size(); ++i)
                 Click(form, "Button1");
         });
-        QCOMPARE(dialogs.LastFilter, QStringLiteral("Bitmap (*.bmp)"));
+        QCOMPARE(dialogs.OpenFilter, QStringLiteral("Bitmap (*.bmp)"));
         const QImage want = expected == 1   ? Sheet(40, 40, 1)
                             : expected == 2 ? Sheet(30, 20, 2)
                                             : Sheet(50, 10, 3);
@@ -168,7 +135,7 @@ private slots:
         QFETCH(QString, written);
         QVERIFY(FDir.isValid());
         QDir(FDir.path()).mkpath(QStringLiteral("dir.d"));
-        TAnsweringDialogs dialogs;
+        TAnswerDialogs dialogs;
         dialogs.SaveAnswers << Path(chosen);
         const QImage sheet = Sheet(33, 17, 5);
         QImage bitmap = sheet;
@@ -176,7 +143,7 @@ private slots:
 
         if (chosen != written)
             QVERIFY(!QFile::exists(Path(chosen)));
-        const QByteArray bytes = FileBytes(Path(written));
+        const QByteArray bytes = ReadFile(Path(written));
         QVERIFY(bytes.startsWith("BM"));
         QCOMPARE(quint8(bytes.at(28)), quint8(24)); // bits per pixel
         QCOMPARE(QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_BGR888), sheet);
@@ -185,7 +152,7 @@ private slots:
 
     void failedSaveKeepsTheOldFile() {
         WriteFile(Path("precious.bmp"), "precious");
-        TAnsweringDialogs dialogs;
+        TAnswerDialogs dialogs;
         dialogs.SaveAnswers << Path("precious.bmp");
         TOpenImgForm form(dialogs);
         // Nothing to write: the writer fails after the file was opened.
@@ -194,7 +161,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("error box: .*precious"));
         Click(form, "Button2");
         QVERIFY(form.isVisible());
-        QCOMPARE(FileBytes(Path("precious.bmp")), QByteArray("precious"));
+        QCOMPARE(ReadFile(Path("precious.bmp")), QByteArray("precious"));
     }
 
     void unreadableFileIsRefused_data() {
@@ -225,7 +192,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, complaint);
         WriteFile(Path("bad.bmp"), content);
-        TAnsweringDialogs dialogs;
+        TAnswerDialogs dialogs;
         dialogs.OpenAnswers << Path("bad.bmp");
         TOpenImgForm form(dialogs);
         const QImage sheet = Sheet(20, 20, 4);
