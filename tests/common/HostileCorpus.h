@@ -57,3 +57,18 @@ inline void LimitAddressSpace(rlim_t megabytes) {
     limit.rlim_cur = std::min<rlim_t>(limit.rlim_max, megabytes * 1024 * 1024);
     QCOMPARE(setrlimit(RLIMIT_AS, &limit), 0);
 }
+
+// The peak resident memory of this process so far, against the bound the
+// worst case (the bomb inflating up to the member bound) must stay under.
+// Sanitizer builds shadow every byte and keep freed memory in quarantine, so
+// the figure there says nothing about the loaders.
+inline void CheckPeakMemory(const char* what) {
+#ifndef QX_HOSTILE_MEMORY_LIMIT_MB
+    QSKIP("memory is bounded in the plain build only");
+#endif
+    rusage usage{};
+    QCOMPARE(getrusage(RUSAGE_SELF, &usage), 0);
+    const qint64 peakMiB = qint64(usage.ru_maxrss) / 1024;
+    qInfo("peak resident memory of %s after the corpus: %lld MiB", what, peakMiB);
+    QVERIFY2(peakMiB < 512, qPrintable(QString::number(peakMiB)));
+}

@@ -186,15 +186,7 @@ private slots:
             checkIsDefaultSkin(file);
     }
 
-    // The corpus holds a bomb and a text of millions of lines; neither may
-    // have taken memory far beyond the member bound.
-    void memoryStayedBounded() {
-        rusage usage{};
-        QCOMPARE(getrusage(RUSAGE_SELF, &usage), 0);
-        const qint64 peakMiB = qint64(usage.ru_maxrss) / 1024;
-        qInfo("peak resident memory after the corpus: %lld MiB", peakMiB);
-        QVERIFY2(peakMiB < 1024, qPrintable(QString::number(peakMiB)));
-    }
+    void memoryStayedBounded() { CheckPeakMemory("the loader"); }
 };
 
 QX_REGISTER_TEST(TestHostilePackages)

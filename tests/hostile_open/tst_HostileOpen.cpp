@@ -141,13 +141,7 @@ private slots:
                      qPrintable(font));
     }
 
-    void memoryStayedBounded() {
-        rusage usage{};
-        QCOMPARE(getrusage(RUSAGE_SELF, &usage), 0);
-        const qint64 peakMiB = qint64(usage.ru_maxrss) / 1024;
-        qInfo("peak resident memory of the editor after the corpus: %lld MiB", peakMiB);
-        QVERIFY2(peakMiB < 1024, qPrintable(QString::number(peakMiB)));
-    }
+    void memoryStayedBounded() { CheckPeakMemory("the editor"); }
 };
 
 QX_REGISTER_TEST(TestHostileOpen)
