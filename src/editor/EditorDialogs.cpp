@@ -39,23 +39,35 @@ std::optional<QColor> QtEditorDialogs::Color(QWidget* parent, const QColor& init
     return color;
 }
 
-std::optional<TFont> QtEditorDialogs::Font(QWidget* parent, const TFont& initial) {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial.ToQFont(), parent);
-    if (!ok)
-        return std::nullopt;
-    TFont chosen = initial;
-    chosen.Name = font.family();
+TFont FontFromDialog(const TFont& initial, const QFont& shown, const QFont& chosen) {
+    TFont font = initial;
+    // A face this machine lacks is shown as its fallback; only a face the
+    // user picked replaces the skin's own name, so a size or style change
+    // never renames a font the player has.
+    if (chosen.family() != shown.family())
+        font.Name = chosen.family();
     // The dialog answers in points unless it was given pixels; skins count
-    // pixels on a 96 dpi screen, negative meaning character height.
-    const int pixels =
-        font.pixelSize() > 0 ? font.pixelSize() : qRound(font.pointSizeF() * 96.0 / 72.0);
-    chosen.Height = -std::max(pixels, 1);
-    chosen.Style = (font.italic() ? TFontStyles(fsItalic) : 0) |
-                   (font.bold() ? TFontStyles(fsBold) : 0) |
-                   (font.underline() ? TFontStyles(fsUnderline) : 0) |
-                   (font.strikeOut() ? TFontStyles(fsStrikeOut) : 0);
-    return chosen;
+    // pixels on a 96 dpi screen, negative meaning character height. An
+    // untouched size keeps its exact height, free of the rounding through
+    // points.
+    if (chosen.pointSizeF() != shown.pointSizeF() || chosen.pixelSize() != shown.pixelSize()) {
+        const int pixels = chosen.pixelSize() > 0 ? chosen.pixelSize()
+                                                  : qRound(chosen.pointSizeF() * 96.0 / 72.0);
+        font.Height = -std::max(pixels, 1);
+    }
+    font.Style = (chosen.italic() ? TFontStyles(fsItalic) : 0) |
+                 (chosen.bold() ? TFontStyles(fsBold) : 0) |
+                 (chosen.underline() ? TFontStyles(fsUnderline) : 0) |
+                 (chosen.strikeOut() ? TFontStyles(fsStrikeOut) : 0);
+    return font;
+}
+
+std::optional<TFont> QtEditorDialogs::Font(QWidget* parent, const TFont& initial) {
+    QFontDialog dialog(initial.ToQFont(), parent);
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontFromDialog(initial, shown, dialog.selectedFont());
 }
 
 std::optional<QString> QtEditorDialogs::Text(QWidget* parent, const QString& caption,

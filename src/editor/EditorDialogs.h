@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 #include "graphics/VESKFont.h"
@@ -36,6 +37,10 @@ public:
     virtual bool SelectRect(QWidget* parent, const QImage& image, TRect& rect, bool sizeLocked);
     virtual void ShowImagePicker(QWidget* parent, QImage& bitmap);
 };
+
+// The skin font a font dialog's answer stands for: shown is what the dialog
+// offered for initial, chosen what the user confirmed.
+TFont FontFromDialog(const TFont& initial, const QFont& shown, const QFont& chosen);
 
 // The real dialogs: Qt's standard ones.
 class QtEditorDialogs : public IEditorDialogs {
