@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -72,3 +73,53 @@ inline void CheckPeakMemory(const char* what) {
     qInfo("peak resident memory of %s after the corpus: %lld MiB", what, peakMiB);
     QVERIFY2(peakMiB < 512, qPrintable(QString::number(peakMiB)));
 }
+
+// A temporary root holding the fonts folder the loaders install into and a
+// working folder made current, so that anything written elsewhere, also
+// through a relative path, is found. Folders a font name with separators
+// would pass through on its way out exist, were it not refused.
+class THostileFolders {
+public:
+    QTemporaryDir Root;
+    QString Fonts;
+    QString Work;
+
+    void Enter() {
+        QVERIFY(Root.isValid());
+        Fonts = Root.filePath(QStringLiteral("fonts"));
+        Work = Root.filePath(QStringLiteral("work"));
+        QVERIFY(QDir().mkpath(Work));
+        QVERIFY(QDir(Fonts).mkpath(QStringLiteral("veskskin_a")));
+        QVERIFY(QDir(Fonts).mkpath(QStringLiteral("veskskin_..")));
+        qputenv("QX_FONTS_DIR", QFile::encodeName(Fonts));
+        FPrevious = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(Work));
+#ifdef QX_HOSTILE_MEMORY_LIMIT_MB
+        LimitAddressSpace(QX_HOSTILE_MEMORY_LIMIT_MB);
+#endif
+    }
+
+    void Leave() {
+        QDir::setCurrent(FPrevious);
+        qunsetenv("QX_FONTS_DIR");
+    }
+
+    // Fonts land in their folder under the "veskskin_" prefix; nothing else
+    // appears under the root or in the working folder.
+    void CheckNothingEscaped() const {
+        const auto entries = [](const QString& folder) {
+            return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                          QDir::NoDotAndDotDot);
+        };
+        for (const QString& entry : entries(Root.path()))
+            QVERIFY2(entry == QLatin1String("fonts") || entry == QLatin1String("work"),
+                     qPrintable(entry));
+        QVERIFY2(entries(Work).isEmpty(), qPrintable(entries(Work).join(u',')));
+        for (const QString& font : FilesBelow(Fonts))
+            QVERIFY2(font.startsWith(QLatin1String("veskskin_")) && !font.contains(u'/'),
+                     qPrintable(font));
+    }
+
+private:
+    QString FPrevious;
+};

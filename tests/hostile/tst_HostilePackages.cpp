@@ -21,11 +21,6 @@
 
 namespace {
 
-QStringList Entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
-}
-
 int Sections(const std::unique_ptr<TSkinProject>& project) {
     return project ? project->Sections.Count() : -1;
 }
@@ -59,10 +54,7 @@ class TestHostilePackages : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir root;
-    QString fontsFolder;
-    QString workFolder;
-    QString previousFolder;
+    THostileFolders folders;
     QJsonArray cases;
 
     // The fresh load of the built-in skin that a non-package must equal.
@@ -102,18 +94,11 @@ private:
         }
     }
 
-    // Fonts land in their folder under the "veskskin_" prefix; nothing else
-    // appears anywhere under the test's root or in the working folder.
+    // Besides nothing escaping, the fonts a case names are the ones
+    // installed.
     void checkNothingEscaped(const QJsonObject& load) {
-        const QStringList rootEntries = Entries(root.path());
-        for (const QString& entry : rootEntries)
-            QVERIFY2(entry == QLatin1String("fonts") || entry == QLatin1String("work"),
-                     qPrintable(entry));
-        QVERIFY2(Entries(workFolder).isEmpty(), qPrintable(Entries(workFolder).join(", ")));
-        const QStringList fonts = FilesBelow(fontsFolder);
-        for (const QString& font : fonts)
-            QVERIFY2(font.startsWith(QLatin1String("veskskin_")) && !font.contains(u'/'),
-                     qPrintable(font));
+        folders.CheckNothingEscaped();
+        const QStringList fonts = FilesBelow(folders.Fonts);
         if (load.contains("fonts")) {
             QStringList expected;
             for (const QJsonValue& name : load["fonts"].toArray())
@@ -131,28 +116,11 @@ private slots:
         cases = *corpus;
         QVERIFY(!cases.isEmpty());
 
-        QVERIFY(root.isValid());
-        fontsFolder = root.filePath(QStringLiteral("fonts"));
-        workFolder = root.filePath(QStringLiteral("work"));
-        QVERIFY(QDir().mkpath(workFolder));
-        // Folders a font name with separators would pass through on its
-        // way out, were it not refused.
-        QVERIFY(QDir(fontsFolder).mkpath(QStringLiteral("veskskin_a")));
-        QVERIFY(QDir(fontsFolder).mkpath(QStringLiteral("veskskin_..")));
-        qputenv("QX_FONTS_DIR", QFile::encodeName(fontsFolder));
-        QCOMPARE(FontsFolder(), fontsFolder + u'/');
-        // Relative paths a loader might write to would land here.
-        previousFolder = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(workFolder));
-#ifdef QX_HOSTILE_MEMORY_LIMIT_MB
-        LimitAddressSpace(QX_HOSTILE_MEMORY_LIMIT_MB);
-#endif
+        folders.Enter();
+        QCOMPARE(FontsFolder(), folders.Fonts + u'/');
     }
 
-    void cleanupTestCase() {
-        QDir::setCurrent(previousFolder);
-        qunsetenv("QX_FONTS_DIR");
-    }
+    void cleanupTestCase() { folders.Leave(); }
 
     void cleanup() {
         RemoveFonts(FontsFolder());

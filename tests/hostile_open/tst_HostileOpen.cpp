@@ -47,10 +47,7 @@ class TestHostileOpen : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir root;
-    QString fontsFolder;
-    QString workFolder;
-    QString previousFolder;
+    THostileFolders folders;
     QJsonArray cases;
     // Answers the open question with the file under test; everything else is
     // cancelled.
@@ -65,16 +62,7 @@ private slots:
         cases = *corpus;
         QVERIFY(!cases.isEmpty());
 
-        QVERIFY(root.isValid());
-        fontsFolder = root.filePath(QStringLiteral("fonts"));
-        workFolder = root.filePath(QStringLiteral("work"));
-        QVERIFY(QDir().mkpath(workFolder));
-        qputenv("QX_FONTS_DIR", QFile::encodeName(fontsFolder));
-        previousFolder = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(workFolder));
-#ifdef QX_HOSTILE_MEMORY_LIMIT_MB
-        LimitAddressSpace(QX_HOSTILE_MEMORY_LIMIT_MB);
-#endif
+        folders.Enter();
         PreviousHandler = qInstallMessageHandler(CollectErrorBoxes);
         // One window for the whole corpus, as a user opening file after file.
         dialogs = std::make_unique<TAnswerDialogs>();
@@ -85,8 +73,7 @@ private slots:
     void cleanupTestCase() {
         form.reset();
         qInstallMessageHandler(PreviousHandler);
-        QDir::setCurrent(previousFolder);
-        qunsetenv("QX_FONTS_DIR");
+        folders.Leave();
     }
 
     void opensAsTheManifestSays_data() {
@@ -130,15 +117,7 @@ private slots:
         QVERIFY(form->Action2->isEnabled());
         QVERIFY(form->CheckListBox1->count() > 0);
 
-        const QStringList stray = FilesBelow(workFolder);
-        QVERIFY2(stray.isEmpty(), qPrintable(stray.join(u',')));
-        for (const QString& entry : QDir(root.path()).entryList(QDir::AllEntries |
-                                                                QDir::NoDotAndDotDot))
-            QVERIFY2(entry == QLatin1String("fonts") || entry == QLatin1String("work"),
-                     qPrintable(entry));
-        for (const QString& font : FilesBelow(fontsFolder))
-            QVERIFY2(font.startsWith(QLatin1String("veskskin_")) && !font.contains(u'/'),
-                     qPrintable(font));
+        folders.CheckNothingEscaped();
     }
 
     void memoryStayedBounded() { CheckPeakMemory("the editor"); }
