@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+#include "cli/QxspCheck.h"
 #include "cli/QxspCommands.h"
 #include "cli/QxspCompile.h"
 #include "cli/QxspErrors.h"
@@ -18,8 +19,9 @@
 int main(int argc, char* argv[]) {
     // Only drawing needs widgets, and then without a display; every other
     // command runs where no window system exists at all.
-    const bool drawing =
-        argc > 1 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "compile") == 0);
+    const bool drawing = argc > 1 && (std::strcmp(argv[1], "render") == 0 ||
+                                      std::strcmp(argv[1], "compile") == 0 ||
+                                      std::strcmp(argv[1], "check") == 0);
     if (drawing)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -38,11 +40,13 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("add"), CmdAdd},       {QStringLiteral("remove"), CmdRemove},
         {QStringLiteral("unpack"), CmdUnpack}, {QStringLiteral("pack"), CmdPack},
         {QStringLiteral("render"), CmdRender}, {QStringLiteral("compile"), CmdCompile},
+        {QStringLiteral("check"), CmdCheck},
     };
 
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         (args.isEmpty() ? err : out) << QxspUsage() << "\ndrawing (needs no display):\n"
-                                     << QxspRenderUsage() << QxspCompileUsage();
+                                     << QxspRenderUsage() << QxspCompileUsage()
+                                     << QxspCheckUsage();
         return args.isEmpty() ? 2 : 0;
     }
     const auto command = commands.find(args[0]);

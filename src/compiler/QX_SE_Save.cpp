@@ -117,7 +117,9 @@ void TSaveForm::StartSave() {
         const QString fileName = FDialogs.SaveFileName(this, QString(), kFilter, QString());
         if (!fileName.isEmpty()) {
             TSaveTarget target = FSource();
-            RunSavePipeline(target, SkinPackageFileName(fileName), *this);
+            const QString written = SkinPackageFileName(fileName);
+            RunSavePipeline(target, written, *this);
+            FSaved = written;
         }
         finished = true;
     });
@@ -138,9 +140,9 @@ void TSaveForm::reject() {
         QDialog::reject();
 }
 
-void ShowSaveForm(TQXForm& form) {
+QString ShowSaveForm(TQXForm& form) {
     if (gSaveWindowUp)
-        return;
+        return {};
     gSaveWindowUp = true;
     const auto down = qScopeGuard([] { gSaveWindowUp = false; });
     TQXForm* owner = &form;
@@ -148,4 +150,5 @@ void ShowSaveForm(TQXForm& form) {
         form.Dialogs(), [owner] { return SaveTargetOf(*owner); }, &form);
     QMetaObject::invokeMethod(save.get(), &TSaveForm::StartSave, Qt::QueuedConnection);
     save->exec();
+    return save->SavedFileName();
 }

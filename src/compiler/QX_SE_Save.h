@@ -33,6 +33,8 @@ public:
     // closes it.
     void StartSave();
     bool IsSaving() const { return FSaving; }
+    // The file the save wrote; empty until a save has succeeded.
+    QString SavedFileName() const { return FSaved; }
 
     // A step begins (newLine: the finished step goes into the log) or the
     // running step gets its result. Lets the windows paint, then pauses so
@@ -62,9 +64,10 @@ private:
     IEditorDialogs& FDialogs;
     TTargetSource FSource;
     bool FSaving = false;
+    QString FSaved;
 };
 
 // Shows a save window over the main window, starts its save as soon as its
 // modal loop runs, and destroys it afterwards. Does nothing while another
-// save is running.
-void ShowSaveForm(TQXForm& form);
+// save is running. Answers the file written, empty when nothing was.
+QString ShowSaveForm(TQXForm& form);

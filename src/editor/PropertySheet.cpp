@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 
 #include "controls/ElementControl.h"
-#include "editor/PropertyRows.h"
+#include "storage/PropertyRows.h"
 #include "text/SkinProject.h"
 
 namespace {

@@ -80,6 +80,7 @@ TQXForm::TQXForm(IEditorDialogs* dialogs, QWidget* parent) : QMainWindow(parent)
     StatusText = new QLabel(AltHint, StatusBar1);
     StatusBar1->addWidget(StatusText, 1);
     setStatusBar(StatusBar1);
+    BuildCheckDock();
 
     ConnectMagnifier();
     ConnectElementPage();
@@ -112,6 +113,12 @@ void TQXForm::BuildActions() {
     Action2->setEnabled(false);
     connect(Action2, &QAction::triggered, this, &TQXForm::SpeedButton2Click);
 
+    CheckItem = new QAction(QStringLiteral("Проверить обложку"), this);
+    CheckItem->setObjectName(QStringLiteral("CheckItem"));
+    CheckItem->setShortcut(QKeySequence(Qt::Key_F7));
+    CheckItem->setToolTip(QStringLiteral("Найти ошибки обложки до того, как их найдёт плеер"));
+    connect(CheckItem, &QAction::triggered, this, &TQXForm::CheckSkinClick);
+
     ExitItem = new QAction(QStringLiteral("Выход"), this);
     ExitItem->setObjectName(QStringLiteral("ExitItem"));
     connect(ExitItem, &QAction::triggered, this, &TQXForm::ExitClick);
@@ -141,6 +148,7 @@ void TQXForm::BuildMenus() {
     skinMenu->setToolTipsVisible(true);
     skinMenu->addAction(Action1);
     skinMenu->addAction(Action2);
+    skinMenu->addAction(CheckItem);
     skinMenu->addSeparator();
     skinMenu->addAction(ExitItem);
     MainMenu1->addAction(AboutItem);
@@ -203,7 +211,9 @@ void TQXForm::AssignElementMenu(QWidget* container, QMenu* menu) {
 // ---------------------------------------------------------------- hooks
 
 void TQXForm::SaveSkin() {
-    ShowSaveForm(*this);
+    const QString saved = ShowSaveForm(*this);
+    if (!saved.isEmpty())
+        CheckSavedSkin(saved);
 }
 
 // ------------------------------------------------------------- commands

@@ -36,6 +36,7 @@ class TPreviewTrees;
 class TQXSPFile;
 class TSkinLoader;
 class TSkinProject;
+class TSkinCheckDock;
 class TSkinRenderer;
 class TVESKMenuPainter;
 class TVESKNumLabel;
@@ -43,6 +44,7 @@ class TVESKSELabel;
 class TspLoupe;
 struct TPropertySheetView;
 struct TRect;
+struct TFinding;
 struct TVKProperty;
 
 // The editor's one window: it owns the skin being edited, the live previews
@@ -79,6 +81,15 @@ public:
     void ExitClick();
     // Opens the package file without asking; errors reach the caller.
     void OpenSkin(const QString& fileName);
+
+    // ---- skin check (QX_SE_Check.cpp)
+    // Checks the package a save would write now and lists the findings.
+    void CheckSkinClick();
+    // Shows the finding's element in its preview, selected, with the
+    // property row of the finding's key.
+    void ShowFinding(const TFinding& finding);
+    // Checks a saved package; the findings are listed when there are errors.
+    void CheckSavedSkin(const QString& fileName);
 
     // Page switches.
     void TabSheet1Show();
@@ -219,6 +230,8 @@ public:
     QAction* Action2 = nullptr; // save
     QAction* ExitItem = nullptr;
     QAction* AboutItem = nullptr;
+    QAction* CheckItem = nullptr; // check the skin (F7)
+    TSkinCheckDock* CheckDock = nullptr;
     QMenu* ElementMenu = nullptr;
     QAction* Action4 = nullptr; // copy texture parameters
     QAction* Action5 = nullptr; // paste texture parameters
@@ -386,6 +399,7 @@ private:
 
     void BuildActions();
     void BuildMenus();
+    void BuildCheckDock();
     void BuildTopBar(QWidget* parent);
     void BuildPages(QWidget* parent);
     QWidget* BuildSkinsPage();

@@ -8,7 +8,6 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScrollBar>
 
 #include "controls/SelectedElement.h"
@@ -79,13 +78,7 @@ void TQXForm::TakeSchemeSnapshot() {
     }
     Guarded(this, [&] {
         // No selection frame may end up in the picture.
-        const QPointer<QWidget> selected = SelectedElement;
-        SelectedElement = nullptr;
-        const auto restore = qScopeGuard([selected] {
-            SelectedElement = selected;
-            if (selected)
-                selected->update();
-        });
+        const TSelectionSetAside noFrame;
         if (!SchemeSnapshot)
             SchemeSnapshot = std::make_unique<QImage>();
         *SchemeSnapshot = QImage(MainCtrl->size(), QImage::Format_RGB32);

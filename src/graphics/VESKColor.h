@@ -16,6 +16,12 @@ constexpr int GetRValue(TColor c) { return c & 0xFF; }
 constexpr int GetGValue(TColor c) { return (c >> 8) & 0xFF; }
 constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
 constexpr bool IsSystemColor(TColor c) { return (std::uint32_t(c) >> 24) == 0xFF; }
+// Whether the value names a colour at all: blue, green and red with a zero
+// top byte, or one of the classic system colours 0 to 30.
+constexpr bool IsColorValue(TColor c) {
+    const std::uint32_t v = std::uint32_t(c);
+    return (v >> 24) == 0 || ((v & 0xFFFFFF00u) == 0xFF000000u && (v & 0xFF) <= 30);
+}
 
 // The classic default scheme's colour for a system colour index; black for an
 // index that has none.

@@ -1,7 +1,5 @@
 #include "storage/SkinVocabulary.h"
 
-#include <array>
-
 namespace {
 
 using K = ElementKind;
@@ -447,19 +445,32 @@ std::vector<TSkinKey> SkinWindowKeys(TSkinWindow window) {
     return keys.Take();
 }
 
+namespace {
+
+struct TParentCode {
+    TSkinWindow Window;
+    const char* Container;
+    const char* Code;
+};
+
+constexpr TParentCode kParentCodes[] = {
+    {M, "Main", "MAIN"},      {M, "TopPanel", "TOP"}, {M, "PlsCtrl", "BTM"},
+    {M, "RightBar", "R_BRD"}, {M, "Leftbar", "L_BRD"}, {T, "TrayInfo", "INFO"},
+};
+
+} // namespace
+
 QString ParentCode(TSkinWindow window, const QString& container) {
-    struct Code {
-        TSkinWindow Window;
-        const char* Container;
-        const char* Code;
-    };
-    static constexpr std::array Codes{
-        Code{M, "Main", "MAIN"},      Code{M, "TopPanel", "TOP"}, Code{M, "PlsCtrl", "BTM"},
-        Code{M, "RightBar", "R_BRD"}, Code{M, "Leftbar", "L_BRD"}, Code{T, "TrayInfo", "INFO"},
-    };
-    for (const Code& c : Codes)
-        if (c.Window == window && container.compare(QLatin1String(c.Container),
-                                                    Qt::CaseInsensitive) == 0)
+    for (const TParentCode& c : kParentCodes)
+        if (c.Window == window &&
+            container.compare(QLatin1String(c.Container), Qt::CaseInsensitive) == 0)
             return QLatin1String(c.Code);
+    return {};
+}
+
+QString ParentContainer(TSkinWindow window, const QString& code) {
+    for (const TParentCode& c : kParentCodes)
+        if (c.Window == window && code.compare(QLatin1String(c.Code), Qt::CaseInsensitive) == 0)
+            return QLatin1String(c.Container);
     return {};
 }

@@ -94,3 +94,6 @@ std::vector<TSkinKey> SkinWindowKeys(TSkinWindow window);
 // "L_BRD" in the main window, "INFO" for the tray information panel); empty
 // for containers that have none.
 QString ParentCode(TSkinWindow window, const QString& container);
+// The container a code names, in any letter case; empty for a code that
+// names none.
+QString ParentContainer(TSkinWindow window, const QString& code);

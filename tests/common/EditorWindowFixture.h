@@ -105,11 +105,11 @@ template <class Window = TQXForm> struct TEditorWindow {
 
     // A double click on the row as the user gives it; false if there is no
     // such row.
-    bool DoubleClick(const QString& caption) {
-        QTreeWidgetItem* row = Row(caption);
+    bool DoubleClick(const QString& caption) { return DoubleClickItem(Form.ListView1, Row(caption)); }
+
+    static bool DoubleClickItem(QTreeWidget* list, QTreeWidgetItem* row) {
         if (!row)
             return false;
-        QTreeWidget* list = Form.ListView1;
         list->scrollToItem(row);
         const QPoint at = list->visualItemRect(row).center();
         // As the window system delivers one: press, release, press, double

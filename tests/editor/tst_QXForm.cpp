@@ -153,11 +153,14 @@ private slots:
         QCOMPARE(bar[1], form.AboutItem);
         QCOMPARE(bar[1]->text(), QStringLiteral("О программе"));
         const QList<QAction*> skin = bar[0]->menu()->actions();
-        QCOMPARE(skin.size(), 4);
+        QCOMPARE(skin.size(), 5);
         QCOMPARE(skin[0], form.Action1);
         QCOMPARE(skin[1], form.Action2);
-        QVERIFY(skin[2]->isSeparator());
-        QCOMPARE(skin[3]->text(), QStringLiteral("Выход"));
+        QCOMPARE(skin[2], form.CheckItem);
+        QCOMPARE(form.CheckItem->text(), QStringLiteral("Проверить обложку"));
+        QCOMPARE(form.CheckItem->shortcut(), QKeySequence(Qt::Key_F7));
+        QVERIFY(skin[3]->isSeparator());
+        QCOMPARE(skin[4]->text(), QStringLiteral("Выход"));
         QCOMPARE(form.Action1->text(), QStringLiteral("Открыть"));
         QCOMPARE(form.Action2->text(), QStringLiteral("Сохранить"));
         QCOMPARE(form.Action1->toolTip(), QStringLiteral("Открыть обложку"));

@@ -22,7 +22,9 @@ Optional checks: "count" (members in the table), "project" / "parent" /
 
 qxsp runs ("qxsp"): "args" with "@file" for the package and "@out" for an
 output folder inside the run's own working folder, the exit "status", and a
-text the error output must contain ("stderr", "@file" replaced)."""
+text the error output must contain ("stderr", "@file" replaced). Every case
+is also checked ("qxsp check"): no hostile package passes, and the finding
+that tells why is named where one rule is sure to find it."""
 
 import json
 import os
@@ -92,6 +94,10 @@ PARENT = b"[PARENT]\r\nPLAY=MAIN\r\n\r\n"
 EQUA = b"[SKIN_WIDTH]\r\nBorderL=3\r\n\r\n"
 
 
+# The finding "qxsp check" reports for a file the loader cannot read.
+CHECK_FINDINGS = {"default": "container.not-package", "read_error": "container.truncated"}
+
+
 def qxsp(args, status, stderr=""):
     return {"args": args, "status": status, "stderr": stderr}
 
@@ -105,7 +111,12 @@ class Corpus:
         self.out = out
         self.cases = []
 
-    def add(self, name, about, data, load, runs, folder=""):
+    def add(self, name, about, data, load, runs, folder="", finding=None):
+        check = qxsp(["check", "@file"], 1, "failed the check")
+        finding = finding or CHECK_FINDINGS.get(load["outcome"])
+        if finding:
+            check["stdout"] = "[%s]" % finding
+        runs = runs + [check]
         file = os.path.join(folder, name + ".qxsp")
         os.makedirs(os.path.join(self.out, folder), exist_ok=True)
         with open(os.path.join(self.out, file), "wb") as f:
@@ -180,7 +191,8 @@ def sizes(corpus):
     data = header(1) + record(b"info.txt", 0x7FFFFFF0, 3, 11) + zlib.compress(b"abc", 9)
     corpus.add("offset_beyond", "a member whose offset points past the data area", data,
                {"outcome": "package", "count": 1},
-               [list_ok(1), qxsp(["extract", "@file", "info.txt"], 1, "is missing or damaged")])
+               [list_ok(1), qxsp(["extract", "@file", "info.txt"], 1, "is missing or damaged")],
+               finding="container.offset")
 
 
 def members(corpus):
@@ -190,20 +202,21 @@ def members(corpus):
                package([(b"main.ini", b"", bomb), (b"parent.ini", PARENT)]),
                {"outcome": "package", "count": 2, "project": 0, "parent": 1},
                [list_ok(2), qxsp(["extract", "@file", "main.ini"], 1, "is missing or damaged"),
-                qxsp(["extract", "@file", "parent.ini"], 0)])
+                qxsp(["extract", "@file", "parent.ini"], 0)], finding="container.member-damaged")
     # Within the member bound but far beyond any INI text: refused before
     # it is split into millions of sections.
     ini_bomb = deflate_repeated(b"[\n", 64 * 1024 * 1024)
     corpus.add("ini_bomb", "main.ini of 64 MiB of \"[\" lines (millions of sections)",
                package([(b"main.ini", b"", ini_bomb)]),
                {"outcome": "out_of_memory", "count": 1},
-               [list_ok(1)])
+               [list_ok(1)], finding="member.unreadable")
     corpus.add("not_zlib", "members stored without compression",
                package([(b"main.ini", b"[A]\r\nk=v\r\n", b"[A]\r\nk=v\r\n"),
                         (b"parent.ini", PARENT, b"\x78\xda" + PARENT)]),
                {"outcome": "package", "count": 2, "project": 0, "parent": 0},
                [list_ok(2), qxsp(["extract", "@file", "main.ini"], 1, "is missing or damaged"),
-                qxsp(["unpack", "@file", "@out"], 1, "is missing or damaged")])
+                qxsp(["unpack", "@file", "@out"], 1, "is missing or damaged")],
+               finding="container.member-damaged")
     later = [(b"mask.bmp", bmp(2, 2)), (b"parent.ini", PARENT), (b"equa.ini", EQUA)]
     for name, about, content in (("main_bmp_not_bmp", "main.bmp that is not a BMP",
                                   b"GIF89a but not really a picture"),
@@ -229,7 +242,8 @@ def members(corpus):
                package([(b"MAIN.INI", b"[FIRST]\r\nk=1\r\n"), (b"main.ini", b"[SECOND]\r\n")]),
                {"outcome": "package", "count": 2, "project": 1, "read": [["FIRST", "k", "1"]]},
                [list_ok(2), qxsp(["extract", "@file", "main.ini"], 0),
-                qxsp(["unpack", "@file", "@out"], 1, "refusing duplicate member name")])
+                qxsp(["unpack", "@file", "@out"], 1, "refusing duplicate member name")],
+               finding="container.duplicate-name")
 
 
 def fonts(corpus):
@@ -275,7 +289,7 @@ def texts(corpus):
     corpus.add("scheme_count_text", "a colour scheme count that is no number",
                package([(b"main.ini", b"[SKIN_THEMES]\r\nCount=many\r\n")]),
                {"outcome": "convert_error", "message": "'many' is not a valid integer value",
-                "count": 1}, [list_ok(1)])
+                "count": 1}, [list_ok(1)], finding="scheme.unreadable")
 
 
 def main():

@@ -1,4 +1,4 @@
-#include "editor/PropertyRows.h"
+#include "storage/PropertyRows.h"
 
 namespace {
 
