@@ -79,6 +79,8 @@ public:
     void ExitClick();
     // Opens the package file without asking; errors reach the caller.
     void OpenSkin(const QString& fileName);
+    // The package file last opened or saved; empty for the built-in skin.
+    QString SkinFileName;
 
     // Page switches.
     void TabSheet1Show();
