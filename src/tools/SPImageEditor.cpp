@@ -303,6 +303,7 @@ void TRectSelecter::PBoxMouseDown(const QPoint& at, Qt::KeyboardModifiers keys) 
 }
 
 void TRectSelecter::PBoxMouseMove(const QPoint& at, Qt::KeyboardModifiers keys) {
+    FZoomPoint.reset();
     const QPoint pixel = PBox->ToSheet(at);
     LBX->setText(QStringLiteral("X: %1").arg(pixel.x()));
     LbY->setText(QStringLiteral("Y: %1").arg(pixel.y()));
@@ -401,12 +402,18 @@ void TRectSelecter::SetSheetZoom(int zoom, const QPoint& anchor) {
     QScrollBar* across = ScrollBox->horizontalScrollBar();
     QScrollBar* down = ScrollBox->verticalScrollBar();
     // The point under the anchor in fractions of a sheet pixel; rounded
-    // down after the zoom it stays inside the same sheet pixel.
-    const double x = double(across->value() + anchor.x()) / PBox->Zoom();
-    const double y = double(down->value() + anchor.y()) / PBox->Zoom();
+    // down after the zoom it stays inside the same sheet pixel. While the
+    // sheet is smaller than the view it cannot scroll there, so steps in a
+    // row without a move of the mouse keep aiming at the first step's point.
+    const QPoint scrolled(across->value(), down->value());
+    if (!FZoomPoint || FZoomAnchor != anchor || FZoomScrolled != scrolled)
+        FZoomPoint = QPointF(double(scrolled.x() + anchor.x()) / PBox->Zoom(),
+                             double(scrolled.y() + anchor.y()) / PBox->Zoom());
     PBox->SetZoom(zoom);
-    across->setValue(int(std::floor(x * zoom)) - anchor.x());
-    down->setValue(int(std::floor(y * zoom)) - anchor.y());
+    across->setValue(int(std::floor(FZoomPoint->x() * zoom)) - anchor.x());
+    down->setValue(int(std::floor(FZoomPoint->y() * zoom)) - anchor.y());
+    FZoomAnchor = anchor;
+    FZoomScrolled = QPoint(across->value(), down->value());
     Repaint();
     const QPoint mouse = PBox->mapFromGlobal(QCursor::pos());
     if (!FDragging && PBox->underMouse() && PBox->rect().contains(mouse)) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPointF>
 
 #include "graphics/SpriteSnap.h"
 #include "graphics/VESKRect.h"
@@ -158,6 +159,11 @@ private:
     // the rows and columns from there to the mouse.
     QPoint FAnchor;
     int FWheelAngle = 0;
+    // The sheet point that zoom steps keep under the mouse, until the mouse
+    // moves or the sheet is scrolled.
+    std::optional<QPointF> FZoomPoint;
+    QPoint FZoomAnchor;
+    QPoint FZoomScrolled;
     // Where the cross-hair is drawn, if anywhere.
     std::optional<QPoint> FLastPos;
 };

@@ -213,6 +213,10 @@ void TSheetView::DrawSheet(QImage& buffer, const QRect& area) const {
             continue;
         }
         const auto* source = reinterpret_cast<const QRgb*>(FImage.constScanLine(sheetRow));
+        if (FZoom == 1 && area.right() < FImage.width()) {
+            std::memcpy(line, source + area.left(), std::size_t(area.width()) * 4);
+            continue;
+        }
         for (int x = 0; x < area.width(); ++x) {
             const int column = columns[std::size_t(x)];
             line[x] = column < FImage.width() ? source[column] : background;

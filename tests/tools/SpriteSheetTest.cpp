@@ -178,25 +178,43 @@ private slots:
         QCOMPARE(shown.pixel(QPoint(40, 30) * zoom + QPoint(0, zoom - 1)) == pixel, !grid);
     }
 
-    void wheelAndKeysZoomAroundTheMouse() {
-        TOpenSelecter run({}, false, TestImage(512, 512), 2);
+    // Where the sheet is smaller than the view it cannot scroll: steps in a
+    // row keep aiming at the pixel the first one was under.
+    void zoomAimsAtThePixelUnderTheMouse_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QPoint>("mouse");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("scrolling from the first step") << 512 << 2 << QPoint(200, 100) << 5;
+        QTest::newRow("fitting the view at first") << 256 << 1 << QPoint(40, 30) << 3;
+    }
+    void zoomAimsAtThePixelUnderTheMouse() {
+        QFETCH(int, side);
+        QFETCH(int, zoom);
+        QFETCH(QPoint, mouse);
+        QFETCH(int, steps);
+        TOpenSelecter run({}, false, TestImage(side, side), zoom);
         QWidget* box = run.Box();
         QWidget* viewport = Child<QScrollArea>(run.Dialog, "ScrollBox1")->viewport();
-        const QPoint mouse(200, 100);
         QVERIFY(viewport->rect().contains(mouse));
-        const auto under = [&] {
-            const QPoint p = box->mapFrom(viewport, mouse);
-            return QPoint(p.x() / run.Dialog.SheetZoom(), p.y() / run.Dialog.SheetZoom());
-        };
-        const QPoint pixel = under();
-        for (const int zoom : {3, 4, 6, 8, 12, 16, 16}) {
+        const QPoint pixel = box->mapFrom(viewport, mouse) / zoom;
+        for (int i = 0; i < steps; ++i)
             Wheel(box, box->mapFrom(viewport, mouse), 1, Qt::ControlModifier);
+        const QPoint under = box->mapFrom(viewport, mouse);
+        QCOMPARE(QPoint(under.x() / run.Dialog.SheetZoom(), under.y() / run.Dialog.SheetZoom()), pixel);
+    }
+
+    void wheelAndKeysStepTheZoom() {
+        TOpenSelecter run({}, false, TestImage(512, 512), 2);
+        QWidget* box = run.Box();
+        const QPoint mouse(200, 100);
+        for (const int zoom : {3, 4, 6, 8, 12, 16, 16}) {
+            Wheel(box, mouse, 1, Qt::ControlModifier);
             QCOMPARE(run.Dialog.SheetZoom(), zoom);
-            QCOMPARE(under(), pixel);
         }
-        Wheel(box, box->mapFrom(viewport, mouse), -1, Qt::ControlModifier);
+        Wheel(box, mouse, -1, Qt::ControlModifier);
         QCOMPARE(run.Dialog.SheetZoom(), 12);
-        Wheel(box, box->mapFrom(viewport, mouse), 1, Qt::NoModifier);
+        Wheel(box, mouse, 1, Qt::NoModifier);
         QCOMPARE(run.Dialog.SheetZoom(), 12);
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Minus);
