@@ -2,10 +2,14 @@
 #include <QTimer>
 
 #include "editor/QX_SE.h"
+#include "editor/QtTranslations.h"
+#include "graphics/PlayerFaces.h"
 #include "storage/QXSPFonts.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    RegisterPlayerFaces();
+    InstallQtRussian();
     int result = 0;
     {
         TQXForm window;

@@ -33,7 +33,10 @@ public:
     // closes it.
     void StartSave();
     bool IsSaving() const { return FSaving; }
-    // The file the save wrote; empty until a save has succeeded.
+
+    // The file the name question starts at: the package that is open.
+    void SetSuggestedFileName(const QString& fileName) { FSuggested = fileName; }
+    // The file the last save wrote, empty until one has.
     QString SavedFileName() const { return FSaved; }
 
     // A step begins (newLine: the finished step goes into the log) or the
@@ -63,8 +66,9 @@ private:
 
     IEditorDialogs& FDialogs;
     TTargetSource FSource;
-    bool FSaving = false;
+    QString FSuggested;
     QString FSaved;
+    bool FSaving = false;
 };
 
 // Shows a save window over the main window, starts its save as soon as its

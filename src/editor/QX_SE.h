@@ -81,6 +81,8 @@ public:
     void ExitClick();
     // Opens the package file without asking; errors reach the caller.
     void OpenSkin(const QString& fileName);
+    // The package file last opened or saved; empty for the built-in skin.
+    QString SkinFileName;
 
     // ---- skin check (QX_SE_Check.cpp)
     // Checks the package a save would write now and lists the findings.

@@ -29,8 +29,6 @@ class TestCheckDock : public QObject {
 private slots:
     void initTestCase() {
         TSaveForm::SetStatusPause(0);
-        for (const char* file : {"tahoma.ttf", "tahomabd.ttf"})
-            QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/") + file);
     }
 
     void builtInSkinChecksCleanAndStaysAsItWas() {

@@ -88,12 +88,6 @@ class TestSkinCheck : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        // The faces the built-in skin names, as the editor registers them.
-        for (const char* file : {"tahoma.ttf", "tahomabd.ttf"})
-            QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/") + file);
-    }
-
     void builtInSkinIsClean() {
         const TFindings findings = Check(TSkinVariant::BuiltIn().Bytes());
         QVERIFY2(findings.empty(), qPrintable(Listed(findings)));
