@@ -2,6 +2,8 @@
 #include <QTimer>
 
 #include "editor/QX_SE.h"
+#include "editor/QtTranslations.h"
+#include "graphics/PlayerFaces.h"
 #include "storage/FontsCleanup.h"
 #include "storage/QXSPFonts.h"
 
@@ -11,6 +13,8 @@ int main(int argc, char* argv[]) {
     // ended by a signal.
     RemoveStaleFontFolders(FontsRoot());
     RemoveFontsOnSignals(FontsFolder());
+    RegisterPlayerFaces();
+    InstallQtRussian();
     int result = 0;
     {
         TQXForm window;

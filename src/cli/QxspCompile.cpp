@@ -7,6 +7,7 @@
 #include "compiler/EditorSaveTarget.h"
 #include "compiler/SavePipeline.h"
 #include "editor/EditorDialogs.h"
+#include "editor/ErrorBox.h"
 #include "editor/QX_SE.h"
 #include "editor/SkinPreviewSet.h"
 #include "storage/QXSPFile.h"
@@ -20,7 +21,8 @@ namespace {
 class TNoDialogs : public IEditorDialogs {
 public:
     QString OpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&,
+                         const QString&) override {
         return {};
     }
     std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
@@ -51,7 +53,7 @@ void CmdCompile(const QStringList& args, QxspContext&) {
         LoadPackageFile(fileName, probe);
     }
     // The window reports its own errors in a box nobody could close here.
-    qputenv("QX_NO_MODAL_ERRORS", "1");
+    SetModalErrorBoxes(false);
     // Loading installs the skin's fonts for the labels; they go with the tool.
     const auto removeFonts = qScopeGuard([] { RemoveFonts(FontsFolder()); });
     TNoDialogs dialogs;

@@ -13,6 +13,7 @@
 #include "cli/QxspCompile.h"
 #include "cli/QxspErrors.h"
 #include "cli/QxspRender.h"
+#include "graphics/PlayerFaces.h"
 #include "storage/FontsCleanup.h"
 #include "storage/QXSPFonts.h"
 #include "storage/VESKErrors.h"
@@ -27,6 +28,9 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app =
         drawing ? std::make_unique<QApplication>(argc, argv)
                 : std::make_unique<QCoreApplication>(argc, argv);
+    // Pictures of previews must measure text as the editor does.
+    if (drawing)
+        RegisterPlayerFaces();
     QStringList args = app->arguments().mid(1);
     // Drawing installs the skin's fonts, which must not outlive the tool.
     if (drawing) {

@@ -236,6 +236,7 @@ void TQXForm::OpenSkin(const QString& fileName) {
     EqDocument.reset();
     TrayDocument.reset();
     LoadSkin(std::move(file));
+    SkinFileName = QFileInfo(fileName).absoluteFilePath();
     RefreshSchemeList();
     ShowLoadReport(fileName);
 }
@@ -252,11 +253,17 @@ void TQXForm::ShowLoadReport(const QString& fileName) {
 void TQXForm::SpeedButton2Click() {
     Guarded(this, [this] {
         // No selection frame may end up in anything the save photographs.
+        // The control itself is repainted: a repaint of the window alone
+        // leaves the frame on screen while the save's dialogs are up.
         const QPointer<QWidget> selected = SelectedElement;
         SelectedElement = nullptr;
+        if (selected)
+            selected->repaint();
         repaint();
         const auto restore = qScopeGuard([this, selected] {
             SelectedElement = selected;
+            if (selected)
+                selected->repaint();
             repaint();
         });
         SaveSkin();

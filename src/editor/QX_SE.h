@@ -85,6 +85,8 @@ public:
     void OpenSkin(const QString& fileName);
     // The report of the last open, while it is shown.
     QPointer<TLoadReportForm> LoadReport;
+    // The package file last opened or saved; empty for the built-in skin.
+    QString SkinFileName;
 
     // Page switches.
     void TabSheet1Show();

@@ -13,7 +13,9 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
+#include "compiler/EditorSaveTarget.h"
 #include "controls/PlainPanel.h"
+#include "editor/PaintBox.h"
 #include "editor/PreviewTrees.h"
 #include "editor/SkinLoader.h"
 #include "editor/Swatches.h"
@@ -77,6 +79,9 @@ void TQXForm::LoadImageList(TQXSPFile& package) {
 }
 
 void TQXForm::ReadMenuLooks(TSkinProject& document) {
+    // Everything the page holds comes from this skin: nothing chosen for
+    // the previous one may reach this one's save. A missing font starts
+    // from the default one, not from the previous skin's.
     constexpr TColor white = 16777215;
     SetSwatchColor(Panel14, document.ReadInteger(kFonts, QStringLiteral("GutterColor"), white));
     SetSwatchColor(Panel15, document.ReadInteger(kFonts, QStringLiteral("MENUCOLOR"), white));
@@ -84,10 +89,9 @@ void TQXForm::ReadMenuLooks(TSkinProject& document) {
     SetSwatchColor(Panel19, document.ReadInteger(kFonts, QStringLiteral("BorderColor"), 0));
     TFont font;
     document.ReadFontTo(kFonts, QStringLiteral("MENUFONT"), font);
-    Panel17->setFont(font.ToQFont());
-    QPalette palette = Panel17->palette();
-    palette.setColor(QPalette::WindowText, ColorToQColor(font.Color));
-    Panel17->setPalette(palette);
+    SetSampleFont(Panel17, font, SwatchColor(Panel15));
+    if (Painter)
+        Painter->update();
 }
 
 void TQXForm::LoadEqualizer() {

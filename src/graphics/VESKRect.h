@@ -42,3 +42,9 @@ private:
     }
     static constexpr int Clamp(int v) { return std::clamp(v, -kQRectLimit, kQRectLimit); }
 };
+
+// a + b, held at the ends of the int range instead of wrapping.
+constexpr int SaturatedAdd(int a, int b) {
+    return int(std::clamp<std::int64_t>(std::int64_t(a) + b, std::numeric_limits<int>::min(),
+                                        std::numeric_limits<int>::max()));
+}

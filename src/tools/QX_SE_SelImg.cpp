@@ -110,7 +110,8 @@ void TOpenImgForm::Button1Click() {
 }
 
 void TOpenImgForm::Button2Click() {
-    const QString fileName = FDialogs.SaveFileName(this, QString(), BitmapFilter, QString());
+    const QString fileName =
+        FDialogs.SaveFileName(this, QString(), BitmapFilter, QString(), QStringLiteral("bmp"));
     if (!fileName.isEmpty())
         SaveBitmap(BitmapFileName(fileName));
 }

@@ -1,26 +1,32 @@
 #include "tools/SPImageEditor.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <utility>
 
+#include <QCursor>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "editor/ErrorBox.h"
+#include "tools/SheetView.h"
 #include "tools/spLoupe.h"
 
 namespace {
@@ -31,18 +37,10 @@ constexpr int MaxZoom = 10;
 
 // Lives as long as the program, like the user's habit of a zoom level.
 int GRememberedZoom = MinZoom;
-
-int Saturate(qint64 value) {
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
-                                  std::numeric_limits<int>::max()));
-}
-
-int SaturatedAdd(int a, int b) {
-    return Saturate(qint64(a) + b);
-}
+int GRememberedSheetZoom = TSheetView::MinZoom;
 
 int Distance(int a, int b) {
-    return Saturate(std::llabs(qint64(b) - a));
+    return int(std::min<qint64>(std::llabs(qint64(b) - a), std::numeric_limits<int>::max()));
 }
 
 template <class Widget> Widget* Named(const QString& name, QWidget* parent = nullptr) {
@@ -101,9 +99,12 @@ TRectSelecter::TRectSelecter(QWidget* parent) : QDialog(parent) {
     connect(ZoomEdit, &QSpinBox::valueChanged, this,
             [this](int zoom) { Guarded(this, [this, zoom] { ZoomEditChange(zoom); }); });
 
-    for (QSpinBox* edit : {X1Edit, Y1Edit, X2Edit, Y2Edit})
+    for (QSpinBox* edit : {X1Edit, Y1Edit, X2Edit, Y2Edit}) {
         connect(edit, &QSpinBox::valueChanged, this,
                 [this] { Guarded(this, [this] { EditChange(); }); });
+        // Also while the dialog writes them itself: the read-out follows a drag.
+        connect(edit, &QSpinBox::valueChanged, this, [this] { SizeEditChange(); });
+    }
     connect(SpeedButton1, &QToolButton::clicked, this,
             [this] { Guarded(this, [this] { SpeedButton1Click(); }); });
     connect(SpeedButton2, &QToolButton::clicked, this,
@@ -152,6 +153,13 @@ void TRectSelecter::BuildLayout() {
     controls->addWidget(LbY, 0, 1);
     controls->addWidget(zoomLabel, 0, 2, Qt::AlignRight);
     controls->addWidget(ZoomEdit, 0, 3);
+    SheetZoomLabel = Named<QLabel>(QStringLiteral("SheetZoomLabel"));
+    SheetZoomLabel->setToolTip(
+        QStringLiteral("Масштаб листа: Ctrl+колесо мыши или клавиши + и −.\n"
+                       "Двойной щелчок выделяет спрайт, края прилипают к границам "
+                       "прозрачного цвета (Shift — без прилипания).\n"
+                       "Стрелки двигают прямоугольник, Shift+стрелки меняют его размер."));
+    controls->addWidget(SheetZoomLabel, 0, 4);
 
     auto* group = Named<QFrame>(QStringLiteral("Panel2"));
     group->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -163,10 +171,13 @@ void TRectSelecter::BuildLayout() {
     Y1Edit = CornerEdit(QStringLiteral("Y1Edit"));
     X2Edit = CornerEdit(QStringLiteral("X2Edit"));
     Y2Edit = CornerEdit(QStringLiteral("Y2Edit"));
+    SizeLabel = Named<QLabel>(QStringLiteral("SizeLabel"));
+    SizeLabel->setMinimumWidth(
+        SizeLabel->fontMetrics().horizontalAdvance(QStringLiteral("00000 × 00000")));
     for (QWidget* widget : std::initializer_list<QWidget*>{SpeedButton1, SpeedButton2, X1Edit,
-                                                           Y1Edit, X2Edit, Y2Edit})
+                                                           Y1Edit, X2Edit, Y2Edit, SizeLabel})
         groupRow->addWidget(widget);
-    controls->addWidget(group, 1, 0, 1, 4);
+    controls->addWidget(group, 1, 0, 1, 5);
 
     spLoupe1 = Named<TspLoupe>(QStringLiteral("spLoupe1"));
     spLoupe1->setMinimumSize(40, 40);
@@ -177,9 +188,10 @@ void TRectSelecter::BuildLayout() {
     ScrollBox = Named<QScrollArea>(QStringLiteral("ScrollBox1"));
     ScrollBox->setFrameShape(QFrame::NoFrame);
     ScrollBox->setWidgetResizable(false);
-    PBox = Named<QWidget>(QStringLiteral("PBox"));
-    PBox->setAttribute(Qt::WA_OpaquePaintEvent);
+    PBox = Named<TSheetView>(QStringLiteral("PBox"));
     PBox->setMouseTracking(true);
+    // Arrows, + and - work on the sheet once it is clicked.
+    PBox->setFocusPolicy(Qt::StrongFocus);
     // The dialog draws its own cross-hair there.
     PBox->setCursor(Qt::BlankCursor);
     PBox->resize(0, 0);
@@ -212,9 +224,8 @@ void TRectSelecter::Prepare(const QImage& image, const TRect& rect, bool sizeLoc
     Y2Edit->setEnabled(!sizeLocked);
     SpeedButton2->setEnabled(!sizeLocked);
 
-    // Inverting pixels needs one known 32-bit layout, whatever the caller's.
-    FImage = image.convertToFormat(QImage::Format_RGB32);
-    PBox->resize(FImage.size());
+    PBox->SetImage(image);
+    SetSheetZoom(GRememberedSheetZoom);
 
     FUpdating = true;
     X1Edit->setValue(rect.Left);
@@ -236,105 +247,83 @@ TRect TRectSelecter::EditsRect() const {
 
 // ------------------------------------------------------------------ marks
 
-void TRectSelecter::InvertDots(qint64 left, qint64 top, qint64 right, qint64 bottom) {
-    left = std::max<qint64>(left, 0);
-    top = std::max<qint64>(top, 0);
-    right = std::min<qint64>(right, FCanvas.width() - 1);
-    bottom = std::min<qint64>(bottom, FCanvas.height() - 1);
-    if (left > right || top > bottom)
-        return;
-    for (qint64 y = top; y <= bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(FCanvas.scanLine(int(y)));
-        // Every other pixel on a checkerboard: a dotted line in any direction.
-        for (qint64 x = left + ((left + y) & 1); x <= right; x += 2)
-            line[x] ^= 0x00FFFFFF;
-    }
-    PBox->update(QRect(QPoint(int(left), int(top)), QPoint(int(right), int(bottom))));
-}
-
 void TRectSelecter::InvertRubberBand(const TRect& rect) {
-    const TRect r = NormalizeRect(rect);
-    if (r.Left == r.Right || r.Top == r.Bottom)
-        return;
-    // Each outline pixel exactly once, or a corner would invert itself back.
-    const qint64 left = r.Left, top = r.Top, right = qint64(r.Right) - 1,
-                 bottom = qint64(r.Bottom) - 1;
-    InvertDots(left, top, right, top);
-    if (bottom > top)
-        InvertDots(left, bottom, right, bottom);
-    if (bottom - 1 >= top + 1) {
-        InvertDots(left, top + 1, left, bottom - 1);
-        if (right > left)
-            InvertDots(right, top + 1, right, bottom - 1);
-    }
+    PBox->ToggleBand(rect);
 }
 
 void TRectSelecter::InvertCrossHair(const QPoint& at) {
-    // Four arms towards the point; the pixel under the mouse stays as it is.
-    const qint64 x = at.x(), y = at.y();
-    InvertDots(0, y, x - 1, y);
-    InvertDots(x + 1, y, FCanvas.width(), y);
-    InvertDots(x, 0, x, y - 1);
-    InvertDots(x, y + 1, x, FCanvas.height());
+    PBox->ToggleCross(at);
+}
+
+void TRectSelecter::MoveBand(const TRect& rect) {
+    InvertRubberBand(FCurrent);
+    FCurrent = rect;
+    InvertRubberBand(FCurrent);
+    ShowHandles();
+}
+
+void TRectSelecter::ShowHandles() {
+    // A locked size has nothing to resize.
+    PBox->SetHandles(FSizeLocked ? std::nullopt : std::optional<TRect>(FCurrent));
 }
 
 void TRectSelecter::Repaint() {
-    PBox->resize(FImage.size());
-    FCanvas = FImage;
+    PBox->SetZoom(PBox->Zoom());
+    PBox->ClearMarks();
     InvertRubberBand(FCurrent);
+    ShowHandles();
     FLastPos.reset();
     PBox->update();
 }
 
-void TRectSelecter::PBoxPaint(const QRect& area) {
-    // Between repaints the picture lives in FCanvas, so an expose or a
-    // scroll copies pixels and never loses or doubles a mark.
-    QPainter painter(PBox);
-    painter.drawImage(area, FCanvas, area);
-}
-
 // ------------------------------------------------------------------ mouse
 
-void TRectSelecter::PBoxMouseDown(int x, int y) {
+void TRectSelecter::PBoxMouseDown(const QPoint& at, Qt::KeyboardModifiers keys) {
     FDragging = true;
     FUpdating = true;
     if (FLastPos) {
         InvertCrossHair(*FLastPos);
         FLastPos.reset();
     }
+    if (const int edges = HandleAt(at)) {
+        StartResize(edges, at);
+        return;
+    }
+    const QPoint corner = SnappedCorner(at, PBox->ToSheet(at), keys);
+    const int x = corner.x(), y = corner.y();
+    FAnchor = corner;
     X1Edit->setValue(x);
     Y1Edit->setValue(y);
     const int x2 = FSizeLocked ? SaturatedAdd(x, FLockedWidth) : x;
     const int y2 = FSizeLocked ? SaturatedAdd(y, FLockedHeight) : y;
-    InvertRubberBand(FCurrent);
     X2Edit->setValue(x2);
     Y2Edit->setValue(y2);
-    FCurrent = {x, y, x2, y2};
     // Shown at once, so that the next move removes a band that is there.
-    InvertRubberBand(FCurrent);
+    MoveBand({x, y, x2, y2});
 }
 
-void TRectSelecter::PBoxMouseMove(int x, int y) {
-    LBX->setText(QStringLiteral("X: %1").arg(x));
-    LbY->setText(QStringLiteral("Y: %1").arg(y));
+void TRectSelecter::PBoxMouseMove(const QPoint& at, Qt::KeyboardModifiers keys) {
+    FZoomPoint.reset();
+    const QPoint pixel = PBox->ToSheet(at);
+    LBX->setText(QStringLiteral("X: %1").arg(pixel.x()));
+    LbY->setText(QStringLiteral("Y: %1").arg(pixel.y()));
     if (!FDragging) {
         if (FLastPos)
             InvertCrossHair(*FLastPos);
-        InvertCrossHair({x, y});
-        FLastPos = QPoint(x, y);
+        InvertCrossHair(pixel);
+        FLastPos = pixel;
+        ShowCursorFor(at);
         return;
     }
-    InvertRubberBand(FCurrent);
-    if (FSizeLocked) {
-        X1Edit->setValue(x);
-        Y1Edit->setValue(y);
-        SetSecondCorner(SaturatedAdd(x, FLockedWidth), SaturatedAdd(y, FLockedHeight));
-        FCurrent = {x, y, X2Edit->value(), Y2Edit->value()};
+    if (FResizeEdges) {
+        ResizeTo(at, keys);
+    } else if (FSizeLocked) {
+        MoveLockedTo(at, keys);
     } else {
-        SetSecondCorner(x, y);
-        FCurrent = {FCurrent.Left, FCurrent.Top, x, y};
+        const QPoint corner = SnappedCorner(at, FAnchor, keys);
+        SetSecondCorner(corner.x(), corner.y());
+        MoveBand({FCurrent.Left, FCurrent.Top, corner.x(), corner.y()});
     }
-    InvertRubberBand(FCurrent);
 }
 
 void TRectSelecter::SetSecondCorner(int x, int y) {
@@ -344,11 +333,18 @@ void TRectSelecter::SetSecondCorner(int x, int y) {
 
 void TRectSelecter::PBoxMouseUp() {
     FDragging = false;
+    FResizeEdges = 0;
     FUpdating = false;
     Update();
 }
 
 // ------------------------------------------------------------------ commands
+
+void TRectSelecter::SizeEditChange() {
+    SizeLabel->setText(QStringLiteral("%1 × %2")
+                           .arg(Distance(X1Edit->value(), X2Edit->value()))
+                           .arg(Distance(Y1Edit->value(), Y2Edit->value())));
+}
 
 void TRectSelecter::EditChange() {
     if (!FUpdating)
@@ -389,12 +385,83 @@ void TRectSelecter::ZoomEditChange(int zoom) {
     GRememberedZoom = zoom;
 }
 
+// ------------------------------------------------------------------ sheet zoom
+
+int TRectSelecter::SheetZoom() const {
+    return PBox->Zoom();
+}
+
+void TRectSelecter::SetSheetZoom(int zoom) {
+    SetSheetZoom(zoom, ScrollBox->viewport()->rect().center());
+}
+
+void TRectSelecter::SetSheetZoom(int zoom, const QPoint& anchor) {
+    zoom = std::clamp(zoom, TSheetView::MinZoom, TSheetView::MaxZoom);
+    GRememberedSheetZoom = zoom;
+    SheetZoomLabel->setText(QStringLiteral("Лист: %1×").arg(zoom));
+    QScrollBar* across = ScrollBox->horizontalScrollBar();
+    QScrollBar* down = ScrollBox->verticalScrollBar();
+    // The point under the anchor in fractions of a sheet pixel; rounded
+    // down after the zoom it stays inside the same sheet pixel. While the
+    // sheet is smaller than the view it cannot scroll there, so steps in a
+    // row without a move of the mouse keep aiming at the first step's point.
+    const QPoint scrolled(across->value(), down->value());
+    if (!FZoomPoint || FZoomAnchor != anchor || FZoomScrolled != scrolled)
+        FZoomPoint = QPointF(double(scrolled.x() + anchor.x()) / PBox->Zoom(),
+                             double(scrolled.y() + anchor.y()) / PBox->Zoom());
+    PBox->SetZoom(zoom);
+    across->setValue(int(std::floor(FZoomPoint->x() * zoom)) - anchor.x());
+    down->setValue(int(std::floor(FZoomPoint->y() * zoom)) - anchor.y());
+    FZoomAnchor = anchor;
+    FZoomScrolled = QPoint(across->value(), down->value());
+    Repaint();
+    const QPoint mouse = PBox->mapFromGlobal(QCursor::pos());
+    if (!FDragging && PBox->underMouse() && PBox->rect().contains(mouse)) {
+        FLastPos = PBox->ToSheet(mouse);
+        InvertCrossHair(*FLastPos);
+    }
+}
+
+void TRectSelecter::ZoomStep(int steps, const QPoint& anchor) {
+    static constexpr int Steps[] = {1, 2, 3, 4, 6, 8, 12, 16};
+    const int* at = std::lower_bound(std::begin(Steps), std::end(Steps), PBox->Zoom());
+    const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(Steps) + steps, 0,
+                                                  std::size(Steps) - 1);
+    SetSheetZoom(Steps[index], anchor);
+}
+
+QPoint TRectSelecter::KeyZoomAnchor() const {
+    const QWidget* viewport = ScrollBox->viewport();
+    const QPoint mouse = viewport->mapFromGlobal(QCursor::pos());
+    return viewport->rect().contains(mouse) ? mouse : viewport->rect().center();
+}
+
+bool TRectSelecter::PBoxWheel(const QWheelEvent& event) {
+    if (!(event.modifiers() & Qt::ControlModifier))
+        return false;
+    // Fine-grained wheels send fractions of a notch; a step per whole notch.
+    FWheelAngle += event.angleDelta().y();
+    const int steps = FWheelAngle / QWheelEvent::DefaultDeltasPerStep;
+    FWheelAngle %= QWheelEvent::DefaultDeltasPerStep;
+    if (steps)
+        ZoomStep(steps, PBox->mapTo(ScrollBox->viewport(), event.position().toPoint()));
+    return true;
+}
+
 // ------------------------------------------------------------------ events
 
 void TRectSelecter::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FLastPos.reset();
     spLoupe1->SetActive(true);
+    PBox->setFocus();
+    // Once the layout has sized the scroll box: an enlarged sheet opens on
+    // the rectangle being edited, not on its top left corner.
+    QTimer::singleShot(0, this, [this] {
+        const QRect shown = PBox->ScreenRect(FCurrent);
+        ScrollBox->ensureVisible(shown.center().x(), shown.center().y(), shown.width() / 2 + 20,
+                                 shown.height() / 2 + 20);
+    });
 }
 
 void TRectSelecter::hideEvent(QHideEvent* event) {
@@ -412,25 +479,27 @@ bool TRectSelecter::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     bool handled = true;
     Guarded(this, [&] {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
         switch (event->type()) {
-        case QEvent::Paint:
-            PBoxPaint(static_cast<QPaintEvent*>(event)->rect());
-            break;
-        // The second press of a double click comes as its own event; it is a
-        // press all the same.
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: {
-            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-            PBoxMouseDown(at.x(), at.y());
+            PBoxMouseDown(mouse->position().toPoint(), mouse->modifiers());
             break;
-        }
-        case QEvent::MouseMove: {
-            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-            PBoxMouseMove(at.x(), at.y());
+        // The second press of a double click is a press all the same, and
+        // then picks the sprite under it.
+        case QEvent::MouseButtonDblClick:
+            PBoxDblClick(mouse->position().toPoint(), mouse->modifiers());
             break;
-        }
+        case QEvent::MouseMove:
+            PBoxMouseMove(mouse->position().toPoint(), mouse->modifiers());
+            break;
         case QEvent::MouseButtonRelease:
             PBoxMouseUp();
+            break;
+        case QEvent::KeyPress:
+            handled = PBoxKeyDown(*static_cast<QKeyEvent*>(event));
+            break;
+        case QEvent::Wheel:
+            handled = PBoxWheel(*static_cast<QWheelEvent*>(event));
             break;
         default:
             handled = false;

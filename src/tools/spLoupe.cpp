@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "tools/OwnWindowsImage.h"
+
 namespace {
 
 constexpr int TickInterval = 100;
@@ -23,6 +25,21 @@ QImage BlackImage(const QSize& size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::black);
     return image;
+}
+
+bool IsBlack(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] & 0x00FFFFFF)
+                return false;
+    }
+    return true;
+}
+
+// Wayland keeps the screen to the compositor: a grab gives nothing there.
+bool ScreenIsPrivate() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 double RoundHalfEven(double value) {
@@ -93,7 +110,7 @@ void TspLoupe::Tick() {
     if (!FSourceSize.isEmpty()) {
         QPainter painter(&FCapture);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, GrabScreen(QRect(origin, FSourceSize)));
+        painter.drawImage(0, 0, Capture(QRect(origin, FSourceSize)));
     }
     if (!FView.isNull()) {
         QPainter painter(&FView);
@@ -106,7 +123,7 @@ void TspLoupe::Tick() {
         DrawCross(FView);
 
     if (isSignalConnected(QMetaMethod::fromSignal(&TspLoupe::OnColor))) {
-        const QImage pixel = GrabScreen(QRect(cursor, QSize(1, 1)));
+        const QImage pixel = Capture(QRect(cursor, QSize(1, 1)));
         emit OnColor(RgbToColor(pixel.isNull() ? qRgb(0, 0, 0) : pixel.pixel(0, 0)));
     }
     update();
@@ -138,6 +155,16 @@ QImage TspLoupe::GrabScreen(const QRect& area) const {
         painter.drawPixmap(QRect(part.topLeft() - area.topLeft(), part.size()), pixels);
     }
     return result;
+}
+
+QImage TspLoupe::Capture(const QRect& area) const {
+    if (ScreenIsPrivate())
+        return OwnWindowsImage(area);
+    QImage screen = GrabScreen(area).convertToFormat(QImage::Format_RGB32);
+    if (!IsBlack(screen))
+        return screen;
+    QImage own = OwnWindowsImage(area);
+    return own.isNull() || IsBlack(own) ? screen : own;
 }
 
 QPoint TspLoupe::CursorPos() const {

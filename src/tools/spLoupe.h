@@ -51,6 +51,11 @@ protected:
     // The screen pixels of a rectangle in desktop coordinates, exactly the
     // rectangle's size; whatever lies outside every screen is black.
     virtual QImage GrabScreen(const QRect& area) const;
+    // What the loupe shows of a rectangle: the screen where it can be read,
+    // else the editor's own windows drawn by themselves. A grab that comes
+    // back all black where an editor window shows something means the
+    // screen cannot be read (a Wayland compositor answers so).
+    QImage Capture(const QRect& area) const;
     virtual QPoint CursorPos() const;
 
     void paintEvent(QPaintEvent* event) override;

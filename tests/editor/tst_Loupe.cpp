@@ -1,7 +1,9 @@
 #include <cmath>
 #include <limits>
 
+#include <QPalette>
 #include <QSignalSpy>
+#include <QWidget>
 #include <QTest>
 
 #include "TestRegistry.h"
@@ -32,6 +34,21 @@ protected:
                 image.setPixel(x, y, onScreen ? ScreenPixel(p) : qRgb(0, 0, 0));
             }
         }
+        return image;
+    }
+    QPoint CursorPos() const override { return Cursor; }
+};
+
+// A screen that cannot be read: every grab comes back black.
+class TBlackScreenLoupe : public TspLoupe {
+public:
+    QPoint Cursor;
+    using TspLoupe::Tick;
+
+protected:
+    QImage GrabScreen(const QRect& area) const override {
+        QImage image(area.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
         return image;
     }
     QPoint CursorPos() const override { return Cursor; }
@@ -231,6 +248,33 @@ private slots:
         loupe.SetActive(false);
         QVERIFY(!loupe.Active());
         QVERIFY(!loupe.TimerActive());
+    }
+
+    void unreadableScreenShowsTheEditorsOwnWindows_data() {
+        QTest::addColumn<QPoint>("cursor");
+        QTest::addColumn<QRgb>("seen");
+        QTest::newRow("over an editor window") << QPoint(350, 250) << qRgb(200, 30, 60);
+        QTest::newRow("where no window is") << QPoint(1500, 1400) << qRgb(0, 0, 0);
+    }
+    void unreadableScreenShowsTheEditorsOwnWindows() {
+        QFETCH(QPoint, cursor);
+        QFETCH(QRgb, seen);
+        QWidget window;
+        window.setAutoFillBackground(true);
+        QPalette palette;
+        palette.setColor(QPalette::Window, QColor(200, 30, 60));
+        window.setPalette(palette);
+        window.setGeometry(200, 150, 300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        TBlackScreenLoupe loupe;
+        loupe.resize(100, 100);
+        loupe.SetZoomLevel(2);
+        loupe.Cursor = cursor;
+        QSignalSpy colours(&loupe, &TspLoupe::OnColor);
+        loupe.Tick();
+        QCOMPARE(ViewPixel(loupe, 50, 50), seen);
+        QCOMPARE(colours[0][0].value<TColor>(), RgbToColor(seen));
     }
 
     void realGrabIsExactlyTheAskedSizeAndBlackOffScreen() {

@@ -9,66 +9,20 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "SelecterTestSupport.h"
 #include "TestRegistry.h"
-#include "tools/SPImageEditor.h"
 #include "tools/spLoupe.h"
-
-Q_DECLARE_METATYPE(TRect)
-
-char* toString(const TRect& r) {
-    return QTest::toString(
-        QStringLiteral("%1,%2,%3,%4").arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom));
-}
 
 namespace {
 
 constexpr int IntMin = std::numeric_limits<int>::min();
 constexpr int IntMax = std::numeric_limits<int>::max();
 
-// No two pixels alike, so a stray or missing inversion shows anywhere.
-QImage TestImage() {
-    QImage image(64, 48, QImage::Format_BGR888);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 4, y * 5, 255 - x - y));
-    return image;
-}
-
-template <class T> T* Child(QObject& owner, const char* name) {
-    auto* child = owner.findChild<T*>(QString::fromLatin1(name));
-    Q_ASSERT(child);
-    return child;
-}
-
-QSpinBox* Edit(TRectSelecter& dialog, const char* name) {
-    return Child<QSpinBox>(dialog, name);
-}
-
 void Type(QSpinBox* edit, const QString& text) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, text);
 }
-
-TRect Edits(TRectSelecter& dialog) {
-    return {Edit(dialog, "X1Edit")->value(), Edit(dialog, "Y1Edit")->value(),
-            Edit(dialog, "X2Edit")->value(), Edit(dialog, "Y2Edit")->value()};
-}
-
-QImage Grab(TRectSelecter& dialog) {
-    return Child<QWidget>(dialog, "PBox")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// A selecter driven directly, without a modal loop.
-struct TOpenSelecter {
-    TRectSelecter Dialog;
-    TOpenSelecter(const TRect& rect, bool locked) {
-        Dialog.setWindowState(Qt::WindowNoState);
-        Dialog.resize(640, 400);
-        Dialog.Prepare(TestImage(), rect, locked);
-        Dialog.show();
-    }
-};
 
 TRectSelecter* ShownSelecter() {
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -84,6 +38,7 @@ TRect RunSelectRect(TRect rect, bool locked, const std::function<void(TRectSelec
                     bool* confirmed = nullptr) {
     QTimer::singleShot(0, [&] {
         if (TRectSelecter* dialog = ShownSelecter()) {
+            dialog->SetSheetZoom(1);
             drive(*dialog);
             if (dialog->isVisible())
                 dialog->reject();
@@ -300,7 +255,7 @@ private slots:
         QTest::mouseMove(box, QPoint(35, 26));
         QTest::mouseMove(box, QPoint(40, 30));
 
-        TOpenSelecter expected(run.Dialog.Current(), false);
+        TOpenSelecter expected(run.Dialog.Current(), locked);
         QCOMPARE(Grab(run.Dialog), Grab(expected.Dialog));
 
         QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(40, 30));
