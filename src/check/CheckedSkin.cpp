@@ -2,18 +2,12 @@
 
 #include <QBuffer>
 #include <QFontDatabase>
-#include <QImageReader>
-#include <QtEndian>
 
 #include "check/SkinRules.h"
 #include "storage/QXSPFonts.h"
 #include "storage/VESKErrors.h"
 
 namespace {
-
-// A skin texture sheet needs far less; a hostile header must not make the
-// checker allocate gigabytes.
-constexpr int kMaxBitmapMegabytes = 256;
 
 const char* const kRequiredMembers[] = {"main.ini", "main.bmp", "parent.ini"};
 // Members the editor completes from its own templates when they are missing.
@@ -57,8 +51,8 @@ void ReadMembers(TCheckedSkin& skin, TFindings& findings) {
         skin.Documents[int(window)] = ReadDocument(skin, QLatin1String(members.Ini), findings);
         // Bitmaps that do not decode are reported with the bitmap rules.
         if (const auto bytes = skin.Member(QLatin1String(members.Bitmap)))
-            if (const auto image = DecodeBitmapMember(*bytes))
-                skin.Bitmaps[int(window)] = image->convertToFormat(QImage::Format_RGB32);
+            if (const auto decoded = DecodeBitmapMember(*bytes, QLatin1String(members.Bitmap)))
+                skin.Bitmaps[int(window)] = decoded->Image;
     }
     skin.Parents = ReadDocument(skin, QStringLiteral("parent.ini"), findings);
     skin.TrayParents = ReadDocument(skin, QStringLiteral("tray_parent.ini"), findings);
@@ -85,29 +79,15 @@ std::optional<QByteArray> TCheckedSkin::Member(const QString& name) {
     return stream->data();
 }
 
-std::optional<QImage> DecodeBitmapMember(const QByteArray& bytes, QString* reason) {
-    QBuffer stream;
-    stream.setData(bytes);
-    stream.open(QIODevice::ReadOnly);
-    QImageReader reader(&stream, "bmp");
-    reader.setAllocationLimit(kMaxBitmapMegabytes);
-    const QImage image = reader.read();
-    if (image.isNull()) {
+std::optional<TBmpDecoded> DecodeBitmapMember(const QByteArray& bytes, const QString& name,
+                                              QString* reason) {
+    try {
+        return DecodeBmp(bytes, name);
+    } catch (const EBadBitmap& error) {
         if (reason)
-            *reason = reader.errorString();
+            *reason = error.Reason;
         return std::nullopt;
     }
-    return image;
-}
-
-int BitmapBitCount(const QByteArray& bytes) {
-    // The old OS/2 header keeps the count four bytes earlier than the
-    // Windows headers do.
-    if (bytes.size() < 30 || !bytes.startsWith("BM"))
-        return 0;
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    const quint32 headerSize = qFromLittleEndian<quint32>(data + 14);
-    return qFromLittleEndian<quint16>(data + (headerSize == 12 ? 24 : 28));
 }
 
 TFindings CheckSkinBytes(const QByteArray& bytes, const TSkinCheckOptions& options) {

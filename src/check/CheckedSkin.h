@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "check/SkinFinding.h"
+#include "graphics/BmpDecoder.h"
 #include "storage/SkinVocabulary.h"
 #include "storage/VESKContainerReport.h"
 #include "storage/VESKCustomFile.h"
@@ -54,8 +55,7 @@ struct TSkinCheckOptions {
 // Every rule over a package file's bytes.
 TFindings CheckSkinBytes(const QByteArray& bytes, const TSkinCheckOptions& options = {});
 
-// A bitmap member as decoded, alpha channel and all; none when it holds no
-// bitmap (reason says why).
-std::optional<QImage> DecodeBitmapMember(const QByteArray& bytes, QString* reason = nullptr);
-// The bit count of a bitmap file's header, 0 when it has none.
-int BitmapBitCount(const QByteArray& bytes);
+// A bitmap member as the package loader decodes it; none, with the reason,
+// when it is refused.
+std::optional<TBmpDecoded> DecodeBitmapMember(const QByteArray& bytes, const QString& name,
+                                              QString* reason = nullptr);

@@ -1,6 +1,9 @@
 // The rules on the package's other members: parent codes, colour schemes
 // and the bitmaps' file format.
 
+#include <QBuffer>
+#include <QImageReader>
+
 #include "check/SkinRules.h"
 #include "storage/QXSPFile.h"
 #include "text/VESKIntParse.h"
@@ -40,9 +43,17 @@ void CheckParentCodes(TSkinProject* parents, TSkinWindow window, const QString& 
     }
 }
 
-// Pixels an image editor made see-through with its alpha channel, which
-// the player does not read: only the key colour lets the window through.
-qint64 AlphaOnlyTransparentPixels(const QImage& image) {
+// Pixels an image editor made see-through with an alpha channel, which the
+// player does not read: only the key colour lets the window through. The
+// package loader's decoder keeps every pixel opaque, as the player does;
+// Qt's own reader tells what the alpha channel meant.
+qint64 AlphaOnlyTransparentPixels(const QByteArray& bytes) {
+    QBuffer stream;
+    stream.setData(bytes);
+    stream.open(QIODevice::ReadOnly);
+    QImageReader reader(&stream, "bmp");
+    reader.setAllocationLimit(int(MaxBmpPixelBytes >> 20));
+    const QImage image = reader.read();
     if (!image.hasAlphaChannel())
         return 0;
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
@@ -94,13 +105,14 @@ void CheckBitmaps(TCheckedSkin& skin, TFindings& findings) {
                                                         Qt::CaseInsensitive) == 0))
             continue;
         QString reason;
-        const auto image = DecodeBitmapMember(*bytes, &reason);
-        if (!image) {
+        const auto decoded = DecodeBitmapMember(*bytes, name, &reason);
+        if (!decoded) {
             findings.push_back({TRuleId::MemberUnreadable, name, {}, {}, {}, {}, {reason}});
             continue;
         }
-        const int bits = BitmapBitCount(*bytes);
-        if (const qint64 seeThrough = AlphaOnlyTransparentPixels(*image); seeThrough > 0)
+        const int bits = decoded->Info.BitCount;
+        const qint64 seeThrough = bits == 32 ? AlphaOnlyTransparentPixels(*bytes) : 0;
+        if (seeThrough > 0)
             findings.push_back({TRuleId::BitmapNoKeyColour, name, {}, {}, {}, {},
                                 {QString::number(seeThrough), QString::number(bits)}});
         else if (bits != 24)

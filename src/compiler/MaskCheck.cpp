@@ -52,8 +52,8 @@ bool IsCutAway(const QImage& image, int x, int y) {
 
 void CompareBitmap(TCheckedSkin& skin, const QImage& mask, TFindings& findings) {
     const auto bytes = skin.Member(kMaskBmp);
-    const std::optional<QImage> stored = bytes ? DecodeBitmapMember(*bytes) : std::nullopt;
-    const QImage shown = stored ? stored->convertToFormat(QImage::Format_RGB32) : QImage();
+    const auto stored = bytes ? DecodeBitmapMember(*bytes, kMaskBmp) : std::nullopt;
+    const QImage shown = stored ? stored->Image : QImage();
     qint64 differing = 0;
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)

@@ -1,9 +1,13 @@
 #include "storage/VESKContainerReport.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <QBuffer>
 
 #include <zlib.h>
 
+#include "storage/VESKCodePage.h"
 #include "storage/VESKCustomFile.h"
 #include "storage/VESKErrors.h"
 
@@ -63,11 +67,9 @@ TContainerReport InspectContainer(const QByteArray& file, TVESKCustomFile& packa
     QBuffer input;
     input.setData(file);
     input.open(QIODevice::ReadOnly);
-    bool loaded = false;
     try {
-        loaded = package.LoadFromStream(input);
-        report.State = loaded ? TContainerReport::TState::Package
-                              : TContainerReport::TState::NotPackage;
+        report.State = package.LoadFromStream(input) ? TContainerReport::TState::Package
+                                                     : TContainerReport::TState::NotPackage;
     } catch (const EReadError&) {
         report.State = TContainerReport::TState::Truncated;
     }
@@ -75,35 +77,34 @@ TContainerReport InspectContainer(const QByteArray& file, TVESKCustomFile& packa
         report.NotPackageReason = NotPackageReason(file, package.Header);
         return report;
     }
-    // Read back from the file itself: a truncated load leaves the header's
-    // count at the records it read.
+
+    // The file's own records, twins the loader drops included: offsets are
+    // the running sum over all of them.
     TVESKFileHeader header{};
     memcpy(&header, file.constData(), sizeof header);
     report.DeclaredCount = header.Count;
-
     std::vector<QByteArray> folded;
     qint64 position = kHeaderSize;
     std::uint32_t running = 0;
-    for (int i = 0; i < package.Count(); ++i) {
-        const TVESKFileItem& item = *package.Items(i);
+    for (std::uint32_t i = 0; i < header.Count && position + kRecordSize <= file.size(); ++i) {
+        TVESKFileItem item{};
+        memcpy(&item, file.constData() + position, sizeof item);
+        if (position + kRecordSize + qint64(item.CompressedSize) > file.size())
+            break;
         TContainerMemberReport member;
-        member.Name = package.ItemName(i);
+        member.Name = AnsiToWide(FieldText(item.Name, sizeof item.Name));
         member.Offset = item.Offset;
         member.Size = item.Size;
         member.CompressedSize = item.CompressedSize;
         member.ExpectedOffset = running;
-        position += kRecordSize;
-        member.InflatedSize = InflatedLength(file.mid(position, item.CompressedSize),
+        member.InflatedSize = InflatedLength(file.mid(position + kRecordSize, item.CompressedSize),
                                              TVESKCustomFile::MaxMemberSize);
-        position += item.CompressedSize;
+        position += kRecordSize + item.CompressedSize;
         running += item.CompressedSize;
 
         folded.push_back(AsciiLower(FieldText(item.Name, sizeof item.Name)));
-        for (int earlier = 0; earlier < i; ++earlier)
-            if (folded[std::size_t(earlier)] == folded.back()) {
-                member.SameNameAs = earlier;
-                break;
-            }
+        const auto twin = std::find(folded.begin(), folded.end() - 1, folded.back());
+        member.SameNameAs = twin == folded.end() - 1 ? -1 : int(twin - folded.begin());
         report.Members.push_back(member);
     }
     if (report.State == TContainerReport::TState::Package)

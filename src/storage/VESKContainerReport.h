@@ -36,13 +36,15 @@ struct TContainerReport {
     // Why the file is not a package, in a few words.
     QString NotPackageReason;
     std::uint32_t DeclaredCount = 0;
-    // The records read, in file order; up to the cut for a truncated file.
+    // The whole records in file order; up to the cut for a truncated file.
     std::vector<TContainerMemberReport> Members;
     qint64 TrailingBytes = 0;
 };
 
 // Loads the file into package (answering as LoadFromStream does, without
-// raising) and reports on the file's bytes.
+// raising) and reports on the file's own records, read apart from the
+// loader: it takes each member from its own bytes and drops later twins,
+// which a report must still see.
 TContainerReport InspectContainer(const QByteArray& file, TVESKCustomFile& package);
 
 // The length a zlib stream inflates to, read in pieces so nothing of its
