@@ -278,7 +278,8 @@ bool TQXForm::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         bool used = false;
         Guarded(this, [&] {
-            used = NudgeSelectedElement(static_cast<QWidget*>(watched), key->key(), key->modifiers());
+            used =
+                NudgeSelectedElement(static_cast<QWidget*>(watched), key->key(), key->modifiers());
         });
         if (used)
             return true;

@@ -245,10 +245,10 @@ QWidget* TQXForm::BuildPlacementBar() {
     MoveModeButton = Named<QToolButton>(QStringLiteral("MoveModeButton"));
     MoveModeButton->setText(QStringLiteral("Перемещение"));
     MoveModeButton->setCheckable(true);
-    MoveModeButton->setToolTip(QStringLiteral(
-        "Перемещать объекты мышью без Alt.\n"
-        "Так же перемещают: перетаскивание средней кнопкой мыши или с зажатым Alt; "
-        "стрелки сдвигают выделенный объект на 1 пиксель, Shift+стрелки — на 10."));
+    MoveModeButton->setToolTip(
+        QStringLiteral("Перемещать объекты мышью без Alt.\n"
+                       "Так же перемещают: перетаскивание средней кнопкой мыши или с зажатым Alt; "
+                       "стрелки сдвигают выделенный объект на 1 пиксель, Shift+стрелки — на 10."));
     row->addWidget(MoveModeButton);
     return bar;
 }
