@@ -13,6 +13,9 @@
 #include "cli/QxspCompile.h"
 #include "cli/QxspErrors.h"
 #include "cli/QxspRender.h"
+#include "graphics/PlayerFaces.h"
+#include "storage/FontsCleanup.h"
+#include "storage/QXSPFonts.h"
 #include "storage/VESKErrors.h"
 
 int main(int argc, char* argv[]) {
@@ -25,13 +28,21 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app =
         drawing ? std::make_unique<QApplication>(argc, argv)
                 : std::make_unique<QCoreApplication>(argc, argv);
+    // Pictures of previews must measure text as the editor does.
+    if (drawing)
+        RegisterPlayerFaces();
     QStringList args = app->arguments().mid(1);
+    // Drawing installs the skin's fonts, which must not outlive the tool.
+    if (drawing) {
+        RemoveStaleFontFolders(FontsRoot());
+        RemoveFontsOnSignals(FontsFolder());
+    }
 
     QFile rawOut;
     rawOut.open(stdout, QIODevice::WriteOnly);
     QTextStream out(&rawOut);
     QTextStream err(stderr);
-    QxspContext context{out, rawOut};
+    QxspContext context{out, rawOut, err};
 
     const std::map<QString, std::function<void(const QStringList&, QxspContext&)>> commands = {
         {QStringLiteral("list"), CmdList},     {QStringLiteral("extract"), CmdExtract},

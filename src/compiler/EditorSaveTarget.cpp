@@ -36,25 +36,15 @@ TColor SwatchColor(const QWidget* swatch) {
 
 TFont SampleFont(const QWidget* sample) {
     TFont font;
-    if (!sample)
+    // The sample keeps the value it was given: a Qt font cannot hold a
+    // system colour, a height of 0 or the height's sign.
+    const QVariantList stored = sample ? sample->property("SkinFont").toList() : QVariantList();
+    if (stored.size() != 4)
         return font;
-    const QFont shown = sample->font();
-    font.Name = shown.family();
-    const int pixels = shown.pixelSize() > 0
-                           ? shown.pixelSize()
-                           : qRound(shown.pointSizeF() * sample->logicalDpiY() / 72.0);
-    font.Height = -pixels;
-    font.Style = 0;
-    if (shown.italic())
-        font.Style |= fsItalic;
-    if (shown.bold())
-        font.Style |= fsBold;
-    if (shown.underline())
-        font.Style |= fsUnderline;
-    if (shown.strikeOut())
-        font.Style |= fsStrikeOut;
-    const auto stored = StoredColor(sample);
-    font.Color = stored ? *stored : RgbToColor(sample->palette().color(QPalette::WindowText).rgb());
+    font.Name = stored[0].toString();
+    font.Color = TColor(stored[1].toInt());
+    font.Height = stored[2].toInt();
+    font.Style = TFontStyles(stored[3].toUInt());
     return font;
 }
 

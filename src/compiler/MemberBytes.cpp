@@ -64,6 +64,17 @@ QByteArray BitmapFileBytes(const QImage& image) {
     return bytes;
 }
 
+QByteArray BitmapMemberBytes(TVESKCustomFile& package, const QString& name, const QImage& image) {
+    if (const auto stream = package.ExtractFile(name)) {
+        const QImage stored = QImage::fromData(stream->data(), "BMP");
+        if (!image.isNull() && stored.size() == image.size() &&
+            stored.convertToFormat(QImage::Format_RGB32) ==
+                image.convertToFormat(QImage::Format_RGB32))
+            return stream->data();
+    }
+    return BitmapFileBytes(image);
+}
+
 void AddMember(TVESKCustomFile& package, const QString& name, const QByteArray& bytes) {
     QBuffer stream;
     stream.setData(bytes);

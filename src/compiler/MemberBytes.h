@@ -21,5 +21,10 @@ QByteArray DescriptionBytes(const QString& text);
 // no resolution, no palette); a null image gives no bytes at all.
 QByteArray BitmapFileBytes(const QImage& image);
 
+// The member's own bytes while they still hold exactly the image, so a
+// bitmap nobody changed goes back byte for byte (resolution fields and all);
+// a fresh file of BitmapFileBytes otherwise.
+QByteArray BitmapMemberBytes(TVESKCustomFile& package, const QString& name, const QImage& image);
+
 // Adds (or replaces) a member with the given content.
 void AddMember(TVESKCustomFile& package, const QString& name, const QByteArray& bytes);

@@ -114,10 +114,12 @@ void TSaveForm::StartSave() {
     Guarded(this, [this, &finished] {
         FSaving = true;
         const auto running = qScopeGuard([this] { FSaving = false; });
-        const QString fileName = FDialogs.SaveFileName(this, QString(), kFilter, QString());
+        const QString fileName =
+            FDialogs.SaveFileName(this, QString(), kFilter, FSuggested, QStringLiteral("qxsp"));
         if (!fileName.isEmpty()) {
             TSaveTarget target = FSource();
             RunSavePipeline(target, SkinPackageFileName(fileName), *this);
+            FSaved = SkinPackageFileName(fileName);
         }
         finished = true;
     });
@@ -146,6 +148,10 @@ void ShowSaveForm(TQXForm& form) {
     TQXForm* owner = &form;
     auto save = std::make_unique<TSaveForm>(
         form.Dialogs(), [owner] { return SaveTargetOf(*owner); }, &form);
+    save->SetSuggestedFileName(form.SkinFileName);
     QMetaObject::invokeMethod(save.get(), &TSaveForm::StartSave, Qt::QueuedConnection);
     save->exec();
+    // The next save starts where this one wrote.
+    if (!save->SavedFileName().isEmpty())
+        form.SkinFileName = save->SavedFileName();
 }

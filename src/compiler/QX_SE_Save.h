@@ -34,6 +34,11 @@ public:
     void StartSave();
     bool IsSaving() const { return FSaving; }
 
+    // The file the name question starts at: the package that is open.
+    void SetSuggestedFileName(const QString& fileName) { FSuggested = fileName; }
+    // The file the last save wrote, empty until one has.
+    QString SavedFileName() const { return FSaved; }
+
     // A step begins (newLine: the finished step goes into the log) or the
     // running step gets its result. Lets the windows paint, then pauses so
     // the log can be read.
@@ -61,6 +66,8 @@ private:
 
     IEditorDialogs& FDialogs;
     TTargetSource FSource;
+    QString FSuggested;
+    QString FSaved;
     bool FSaving = false;
 };
 

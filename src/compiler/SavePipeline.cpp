@@ -55,7 +55,8 @@ void RunSavePipeline(TSaveTarget& target, const QString& fileName, ISaveLog& log
     result(kDone);
 
     status(QStringLiteral("Запись элементов TrayControl..."));
-    AddMember(package, QStringLiteral("tray.bmp"), BitmapFileBytes(*target.TrayBitmap));
+    AddMember(package, QStringLiteral("tray.bmp"),
+              BitmapMemberBytes(package, QStringLiteral("tray.bmp"), *target.TrayBitmap));
     {
         const auto trayParents =
             WriteTrayController(target.TrayInfo, target.TrayCtrl, *target.TrayDocument, progress);

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QPainter>
 
+#include "graphics/SkinFontFace.h"
 #include "graphics/VESKHue.h"
 
 namespace {
@@ -101,11 +102,12 @@ void DrawRectangle(QPainter& canvas, const TRect& rect, TColor pen, TColor brush
 
 // Single line, vertically centred, not clipped, cut with an ellipsis when
 // wider than the rectangle.
-void DrawLine(QPainter& canvas, const QRect& area, const QString& text, Qt::Alignment horizontal) {
+void DrawLine(QPainter& canvas, const QRect& area, const QString& text, Qt::Alignment horizontal,
+              const TSkinFontFace& face) {
     const QString shown =
-        canvas.fontMetrics().elidedText(text, Qt::ElideRight, std::max(area.width(), 0));
-    canvas.drawText(
-        area, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine | Qt::TextDontClip, shown);
+        QFontMetrics(face.Font).elidedText(text, Qt::ElideRight, std::max(area.width(), 0));
+    DrawSkinText(canvas, area, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine, shown,
+                 face);
 }
 
 } // namespace
@@ -159,7 +161,8 @@ void TVESKMenuPainter::DrawItemText(QPainter& canvas, bool menuBar, const TRect&
         look.Style = fsBold;
     if (state & ODS_DISABLED)
         look.Color = kGrayText;
-    canvas.setFont(look.ToQFont());
+    const TSkinFontFace face = SkinFontFace(look);
+    canvas.setFont(face.Font);
 
     if (separator) {
         const int middle = area.Top + (area.Bottom - area.Top) / 2;
@@ -171,10 +174,10 @@ void TVESKMenuPainter::DrawItemText(QPainter& canvas, bool menuBar, const TRect&
     canvas.setPen(ColorToQColor(look.Color));
     canvas.setBackgroundMode(Qt::TransparentMode);
     DrawLine(canvas, area.ToQRect(), WithoutMnemonic(text),
-             menuBar ? Qt::AlignHCenter : Qt::AlignLeft);
+             menuBar ? Qt::AlignHCenter : Qt::AlignLeft, face);
     if (shortcut != 0) {
         area.Right -= kTextGap;
-        DrawLine(canvas, area.ToQRect(), ShortCutToText(shortcut), Qt::AlignRight);
+        DrawLine(canvas, area.ToQRect(), ShortCutToText(shortcut), Qt::AlignRight, face);
     }
     canvas.restore();
 }

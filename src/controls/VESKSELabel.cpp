@@ -1,12 +1,15 @@
 #include "controls/VESKSELabel.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include "controls/SelectedElement.h"
+#include "graphics/SkinFontFace.h"
 
 TVESKSELabel::TVESKSELabel(QWidget* parent) : QWidget(parent), TElementControl(this) {
     setAttribute(Qt::WA_OpaquePaintEvent, !FTransparent);
+    // A label has no textures: the panel's element menu, which Qt would
+    // pass a right click on to, is not offered.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void TVESKSELabel::SetCaption(const QString& caption) {
@@ -67,14 +70,11 @@ void TVESKSELabel::AdjustBounds() {
     const QString text = FCaption.isEmpty() || FCaption == QLatin1String("&")
                              ? FCaption + QLatin1Char(' ')
                              : FCaption;
-    const QFontMetrics metrics(FFont.ToQFont());
-    const QRect limit(0, 0, FWordWrap ? width() : 0, 0);
-    const QRect textRect =
-        metrics.boundingRect(limit, TextFlags() & ~Qt::AlignHorizontal_Mask, text);
+    const QSize textSize = SkinTextSize(SkinFontFace(FFont), text, width(), TextFlags());
     int left = x();
     if (FAlignment & Qt::AlignRight)
-        left += width() - textRect.width();
-    SetBounds(left, y(), textRect.width(), textRect.height());
+        left += width() - textSize.width();
+    SetBounds(left, y(), textSize.width(), textSize.height());
 }
 
 void TVESKSELabel::PaintTo(QPainter& painter) const {
@@ -82,9 +82,8 @@ void TVESKSELabel::PaintTo(QPainter& painter) const {
     painter.setClipRect(rect(), Qt::IntersectClip);
     if (!FTransparent)
         painter.fillRect(rect(), ColorToQColor(FColor));
-    painter.setFont(FFont.ToQFont());
     painter.setPen(ColorToQColor(FFont.Color));
-    painter.drawText(rect(), TextFlags(), FCaption);
+    DrawSkinText(painter, rect(), TextFlags(), FCaption, SkinFontFace(FFont));
     DrawBoundsOutline(painter, size());
     if (SelectedElement == this)
         DrawSelectionFrame(painter, size());

@@ -5,7 +5,11 @@
 #include "controls/PreviewPainting.h"
 #include "controls/SelectedElement.h"
 
-TVESKSENumLabel::TVESKSENumLabel(QWidget* parent) : TVESKNumLabel(parent) {}
+TVESKSENumLabel::TVESKSENumLabel(QWidget* parent) : TVESKNumLabel(parent) {
+    // Texture parameters cannot be copied to or from a display: the panel's
+    // element menu, which Qt would pass a right click on to, is not offered.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
 
 void TVESKSENumLabel::PaintTo(QPainter& painter) {
     TVESKNumLabel::PaintTo(painter);

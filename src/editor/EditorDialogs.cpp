@@ -3,11 +3,17 @@
 #include <algorithm>
 
 #include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
 
+#include "compiler/PackageFile.h"
 #include "tools/QX_SE_SelImg.h"
 #include "tools/SPImageEditor.h"
 
@@ -23,13 +29,28 @@ QString QtEditorDialogs::OpenFileName(QWidget* parent, const QString& caption,
 }
 
 QString QtEditorDialogs::SaveFileName(QWidget* parent, const QString& caption,
-                                      const QString& filter, const QString& defaultSuffix) {
+                                      const QString& filter, const QString& suggested,
+                                      const QString& extension) {
     QFileDialog dialog(parent, caption, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
+    // Qt would ask about the name as typed, which is not always the file
+    // written: the question is asked below about the real one.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!suggested.isEmpty()) {
+        const QFileInfo start(suggested);
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+    }
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString chosen = dialog.selectedFiles().constFirst();
+        const QString written = extension.isEmpty() ? chosen : WithExtension(chosen, extension);
+        if (!QFileInfo::exists(written) ||
+            QMessageBox::question(&dialog, caption,
+                                  QStringLiteral("Файл \"%1\" уже существует.\nЗаменить его?")
+                                      .arg(QDir::toNativeSeparators(written))) == QMessageBox::Yes)
+            return written;
+    }
+    return QString();
 }
 
 std::optional<QColor> QtEditorDialogs::Color(QWidget* parent, const QColor& initial) {
@@ -51,23 +72,51 @@ TFont FontFromDialog(const TFont& initial, const QFont& shown, const QFont& chos
     // untouched size keeps its exact height, free of the rounding through
     // points.
     if (chosen.pointSizeF() != shown.pointSizeF() || chosen.pixelSize() != shown.pixelSize()) {
-        const int pixels = chosen.pixelSize() > 0 ? chosen.pixelSize()
-                                                  : qRound(chosen.pointSizeF() * 96.0 / 72.0);
+        const int pixels =
+            chosen.pixelSize() > 0 ? chosen.pixelSize() : qRound(chosen.pointSizeF() * 96.0 / 72.0);
         font.Height = -std::max(pixels, 1);
     }
-    font.Style = (chosen.italic() ? TFontStyles(fsItalic) : 0) |
-                 (chosen.bold() ? TFontStyles(fsBold) : 0) |
-                 (chosen.underline() ? TFontStyles(fsUnderline) : 0) |
-                 (chosen.strikeOut() ? TFontStyles(fsStrikeOut) : 0);
+    // A style the dialog cannot show (bold of a face it lists without a bold
+    // style) is shown as missing; only a style the user switched changes.
+    const auto keepOrTake = [&](TFontStyles flag, bool before, bool after) {
+        if (before != after)
+            font.Style = after ? (font.Style | flag) : (font.Style & ~flag);
+    };
+    keepOrTake(fsItalic, shown.italic(), chosen.italic());
+    keepOrTake(fsBold, shown.bold(), chosen.bold());
+    keepOrTake(fsUnderline, shown.underline(), chosen.underline());
+    keepOrTake(fsStrikeOut, shown.strikeOut(), chosen.strikeOut());
     return font;
 }
 
 std::optional<TFont> QtEditorDialogs::Font(QWidget* parent, const TFont& initial) {
     QFontDialog dialog(initial.ToQFont(), parent);
+    // The colour button lives in Qt's own dialog only.
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
     const QFont shown = dialog.currentFont();
+    TColor color = initial.Color;
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        QPushButton* colorButton =
+            buttons->addButton(QStringLiteral("Цвет..."), QDialogButtonBox::ActionRole);
+        colorButton->setObjectName(QStringLiteral("FontColorButton"));
+        const auto showColor = [colorButton, &color] {
+            QPixmap swatch(16, 16);
+            swatch.fill(ColorToQColor(color));
+            colorButton->setIcon(swatch);
+        };
+        showColor();
+        QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&, showColor] {
+            if (const auto chosen = Color(&dialog, ColorToQColor(color))) {
+                color = RgbToColor(chosen->rgb());
+                showColor();
+            }
+        });
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FontFromDialog(initial, shown, dialog.selectedFont());
+    TFont font = FontFromDialog(initial, shown, dialog.selectedFont());
+    font.Color = color;
+    return font;
 }
 
 std::optional<QString> QtEditorDialogs::Text(QWidget* parent, const QString& caption,

@@ -21,11 +21,16 @@ public:
 
     virtual QString OpenFileName(QWidget* parent, const QString& caption,
                                  const QString& filter) = 0;
+    // suggested: the file the question starts at (its folder shown, its
+    // name filled in), empty for none. extension: the caller writes the
+    // answer with its extension replaced by this one, so a question about
+    // replacing a file is about that file.
     virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                                 const QString& defaultSuffix) = 0;
+                                 const QString& suggested, const QString& extension) = 0;
     virtual std::optional<QColor> Color(QWidget* parent, const QColor& initial) = 0;
     // Skin fonts carry a colour and a signed pixel height the standard
-    // dialog knows nothing of; the answer keeps the colour it was given.
+    // dialog knows nothing of; the colour is chosen with the font, and
+    // whatever the user leaves alone comes back as it was given.
     virtual std::optional<TFont> Font(QWidget* parent, const TFont& initial) = 0;
     virtual std::optional<QString> Text(QWidget* parent, const QString& caption,
                                         const QString& prompt, const QString& initial) = 0;
@@ -47,7 +52,7 @@ class QtEditorDialogs : public IEditorDialogs {
 public:
     QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) override;
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                         const QString& defaultSuffix) override;
+                         const QString& suggested, const QString& extension) override;
     std::optional<QColor> Color(QWidget* parent, const QColor& initial) override;
     std::optional<TFont> Font(QWidget* parent, const TFont& initial) override;
     std::optional<QString> Text(QWidget* parent, const QString& caption, const QString& prompt,

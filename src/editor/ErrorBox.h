@@ -12,6 +12,8 @@ class QWidget;
 // unwind through Qt's event loop, so every entry point from Qt runs its body
 // through Guarded().
 void ShowErrorBox(QWidget* parent, const QString& text);
+// Tools and tests that run the window unattended log the text instead.
+void SetModalErrorBoxes(bool shown);
 
 template <class Body> void Guarded(QWidget* parent, Body&& body) {
     try {

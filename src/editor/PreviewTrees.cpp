@@ -230,6 +230,15 @@ void TPreviewTrees::Build(TSkinWindow window, QWidget* root, const TPreviewHandl
         return;
     FRoots[w] = root;
     root->setObjectName(PreviewRootName(window));
+    if (window == TSkinWindow::Tray) {
+        // The gap between the tray's two panels is no part of any texture:
+        // it shows dark, as the other previews' empty areas do, not as a
+        // bright line of the system's window colour.
+        root->setAutoFillBackground(true);
+        QPalette palette = root->palette();
+        palette.setColor(QPalette::Window, Qt::black);
+        root->setPalette(palette);
+    }
     FByName.insert(root->objectName(), root);
     for (const TPreviewItem& item : PreviewLayout(window)) {
         QWidget* parent = FByName.value(item.Parent, root);

@@ -8,6 +8,7 @@
 #include "graphics/VESKColor.h"
 
 class IEditorDialogs;
+enum class TSkinWindow;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -37,6 +38,7 @@ class TQXSPFile;
 class TSkinLoader;
 class TSkinProject;
 class TSkinRenderer;
+class TLoadReportForm;
 class TVESKMenuPainter;
 class TVESKNumLabel;
 class TVESKSELabel;
@@ -77,8 +79,14 @@ public:
     void SpeedButton2Click(); // save
     void AboutClick();
     void ExitClick();
-    // Opens the package file without asking; errors reach the caller.
+    // Opens the package file without asking; errors reach the caller. A file
+    // that is no package is said to be so before the built-in skin shows;
+    // what the package held that could not be read is listed in LoadReport.
     void OpenSkin(const QString& fileName);
+    // The report of the last open, while it is shown.
+    QPointer<TLoadReportForm> LoadReport;
+    // The package file last opened or saved; empty for the built-in skin.
+    QString SkinFileName;
 
     // Page switches.
     void TabSheet1Show();
@@ -100,6 +108,9 @@ public:
     void RenderNumericDisplay(const QString& key, const QImage& bitmap, TVESKNumLabel* display,
                               TSkinProject* document = nullptr);
     void RenderMainFrame();
+    // Every element of one preview rendered again from its document and
+    // bitmap, as after that bitmap was replaced.
+    void RenderPreview(TSkinWindow window);
     void LoadEqualizer();
     void LoadTrayController(bool reload);
     void LoadLabelLook(TVESKSELabel* label, TSkinProject& document);
@@ -110,8 +121,8 @@ public:
     void LeftbarMouseDown(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                           int X, int Y);
     void LeftBarMouseMove(QWidget* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
-    void LeftBarMouseUp(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
-                        int X, int Y);
+    void LeftBarMouseUp(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                        int Y);
     // Moves the element to topLeft keeping its size; with writeBounds its
     // SKIN_OBJS rectangle in its page's document follows. Every move of an
     // element by the user goes through here: a typed position, Alt-drag, the
@@ -395,6 +406,7 @@ private:
     void FormCreate();
     void EmptyTextureClipboard();
     void ShowPagesAndEnableSave();
+    void ShowLoadReport(const QString& fileName);
     void HidePlacementPanels();
     void RemoveElementEntry(QWidget* element);
     QWidget* PreviewElement(const QString& name) const;

@@ -1,7 +1,10 @@
 // The window's frame and its "Шкурки " and description pages.
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -174,10 +178,25 @@ QWidget* TQXForm::BuildPropertyColumn() {
     // Grid lines: one between every row and column.
     ListView1->setStyleSheet(QStringLiteral(
         "QTreeView::item { border-right: 1px solid #c0c0c0; border-bottom: 1px solid #c0c0c0; }"));
+    // A style sheet fixes the font a widget has when it is set; the list
+    // is not in the window yet, so it is given the window's.
+    ListView1->setFont(font());
     ListView1->setHeaderLabels({QStringLiteral("Свойство"), QStringLiteral("Значение")});
     ListView1->header()->setStretchLastSection(false);
-    ListView1->setColumnWidth(0, 75);
-    ListView1->setColumnWidth(1, 90);
+    ListView1->header()->setSectionResizeMode(QHeaderView::Interactive);
+    // Wide enough for the longest caption and value in the window's font;
+    // the user can widen either.
+    const QFontMetrics metrics(font());
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    ListView1->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("SelectedFontColor")) +
+                                     padding);
+    ListView1->setColumnWidth(1,
+                              metrics.horizontalAdvance(QStringLiteral("0,206,338,226")) + padding);
+    // The column holds both without scrolling: the list's frame, its
+    // scroll bar and the group's margins besides.
+    const int sheetWidth = ListView1->columnWidth(0) + ListView1->columnWidth(1) +
+                           style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 40;
+    box->setFixedWidth(std::max(SideColumnWidth, sheetWidth));
     ListView1->setToolTip(QStringLiteral("DblClick - редактирование свойства"));
     ListView1->setAccessibleName(QStringLiteral("Объект"));
     objectColumn->addWidget(ListView1, 1);

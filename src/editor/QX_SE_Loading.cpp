@@ -13,10 +13,13 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
+#include "compiler/EditorSaveTarget.h"
 #include "controls/PlainPanel.h"
+#include "editor/PaintBox.h"
 #include "editor/PreviewTrees.h"
 #include "editor/SkinLoader.h"
 #include "editor/Swatches.h"
+#include "graphics/BmpDecoder.h"
 #include "storage/QXSPFile.h"
 #include "text/SkinProject.h"
 
@@ -60,16 +63,25 @@ void TQXForm::ShowSkinHeader(TQXSPFile& package) {
 }
 
 void TQXForm::LoadImageList(TQXSPFile& package) {
-    // A missing or unreadable strip leaves the picture as it was.
-    const auto stream = package.ExtractFile(QStringLiteral("imglist.bmp"));
-    if (!stream)
+    // A missing strip leaves the picture as it was, and so does an empty
+    // member, which is how a cleared strip is stored; an unreadable one is
+    // reported too.
+    const QString member = QStringLiteral("imglist.bmp");
+    const QString action = QStringLiteral("the icon strip keeps its previous picture");
+    const auto stream = package.ExtractReported(member, action);
+    if (!stream || stream->size() == 0)
         return;
-    const QImage strip = ReadSkinBitmap(*stream);
-    if (!strip.isNull())
-        Image1->setPixmap(QPixmap::fromImage(strip));
+    try {
+        Image1->setPixmap(QPixmap::fromImage(DecodeBmp(stream->data(), member).Image));
+    } catch (const EBadBitmap& error) {
+        package.Problems.Add(member, error.Reason, action);
+    }
 }
 
 void TQXForm::ReadMenuLooks(TSkinProject& document) {
+    // Everything the page holds comes from this skin: nothing chosen for
+    // the previous one may reach this one's save. A missing font starts
+    // from the default one, not from the previous skin's.
     constexpr TColor white = 16777215;
     SetSwatchColor(Panel14, document.ReadInteger(kFonts, QStringLiteral("GutterColor"), white));
     SetSwatchColor(Panel15, document.ReadInteger(kFonts, QStringLiteral("MENUCOLOR"), white));
@@ -77,10 +89,9 @@ void TQXForm::ReadMenuLooks(TSkinProject& document) {
     SetSwatchColor(Panel19, document.ReadInteger(kFonts, QStringLiteral("BorderColor"), 0));
     TFont font;
     document.ReadFontTo(kFonts, QStringLiteral("MENUFONT"), font);
-    Panel17->setFont(font.ToQFont());
-    QPalette palette = Panel17->palette();
-    palette.setColor(QPalette::WindowText, ColorToQColor(font.Color));
-    Panel17->setPalette(palette);
+    SetSampleFont(Panel17, font, SwatchColor(Panel15));
+    if (Painter)
+        Painter->update();
 }
 
 void TQXForm::LoadEqualizer() {

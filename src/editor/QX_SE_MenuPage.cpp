@@ -2,6 +2,8 @@
 // sample drawn the way the player draws its menus, the menu's icon strip and
 // the TrueType fonts that travel inside the package.
 
+#include <climits>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -14,12 +16,14 @@
 
 #include "compiler/EditorSaveTarget.h"
 #include "compiler/MemberBytes.h"
+#include "compiler/PackageFile.h"
 #include "controls/VESKMenuPainter.h"
 #include "editor/EditorDialogs.h"
 #include "editor/ErrorBox.h"
 #include "editor/PaintBox.h"
 #include "editor/QX_SE.h"
 #include "editor/Swatches.h"
+#include "graphics/BmpDecoder.h"
 #include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
 #include "storage/VESKErrors.h"
@@ -88,6 +92,10 @@ void TQXForm::ChooseMenuColor(QFrame* swatch) {
     Guarded(this, [&] {
         if (const auto chosen = Dialogs().Color(this, ColorToQColor(SwatchColor(swatch))))
             SetSwatchColor(swatch, RgbToColor(chosen->rgb()));
+        // The font sample stands on the menu's colour, so a light font on
+        // a dark menu stays readable.
+        if (swatch == Panel15)
+            SetSampleFont(Panel17, SampleFont(Panel17), SwatchColor(Panel15));
     });
     Painter->update();
 }
@@ -115,12 +123,9 @@ void TQXForm::Button15Click() {
             return;
         TFont font = *chosen;
         // Skin font values store the height without its sign.
-        font.Height = font.PixelSize();
-        Panel17->setFont(font.ToQFont());
-        QPalette palette = Panel17->palette();
-        palette.setColor(QPalette::WindowText, ColorToQColor(font.Color));
-        Panel17->setPalette(palette);
-        Panel17->setProperty("Color", int(font.Color));
+        if (font.Height < 0 && font.Height != INT_MIN)
+            font.Height = -font.Height;
+        SetSampleFont(Panel17, font, SwatchColor(Panel15));
     });
     Painter->update();
 }
@@ -132,9 +137,7 @@ void TQXForm::Button17Click() {
         const QString fileName = Dialogs().OpenFileName(this, QString(), kBitmapFilter);
         if (fileName.isEmpty())
             return;
-        const QImage strip(fileName);
-        if (strip.isNull())
-            throw EVESKError(QStringLiteral("Не удалось прочитать картинку \"%1\"").arg(fileName));
+        const QImage strip = ReadBmpFile(fileName).Image;
         Image1->setPixmap(QPixmap::fromImage(strip));
         AddMember(*SkinFile, kImageList, BitmapFileBytes(strip));
     });
@@ -151,15 +154,22 @@ void TQXForm::Button16Click() {
 
 void TQXForm::Button18Click() {
     Guarded(this, [&] {
-        QString fileName =
-            Dialogs().SaveFileName(this, QString(), kBitmapFilter, QStringLiteral("bmp"));
-        if (fileName.isEmpty())
+        const QImage strip = ShownStrip(Image1);
+        // An empty strip has no bitmap to write: a file of 0 bytes is no
+        // picture any program opens.
+        if (strip.isNull()) {
+            Dialogs().Information(this, QStringLiteral("Иконки для меню"),
+                                  QStringLiteral("Иконок нет: сохранять нечего."));
             return;
-        const QFileInfo info(fileName);
-        fileName = info.path() + u'/' + info.completeBaseName() + QStringLiteral(".bmp");
+        }
+        const QString answer = Dialogs().SaveFileName(this, QString(), kBitmapFilter, QString(),
+                                                      QStringLiteral("bmp"));
+        if (answer.isEmpty())
+            return;
+        const QString fileName = WithExtension(answer, QStringLiteral("bmp"));
         QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(BitmapFileBytes(ShownStrip(Image1))) < 0 || !file.commit())
+        if (!file.open(QIODevice::WriteOnly) || file.write(BitmapFileBytes(strip)) < 0 ||
+            !file.commit())
             throw EVESKError(QStringLiteral("Не удалось записать файл \"%1\"").arg(fileName));
     });
 }

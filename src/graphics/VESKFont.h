@@ -25,25 +25,12 @@ struct TFont {
     int Height = -11;
     TFontStyles Style = 0;
 
-    QFont ToQFont() const {
-        QFont font(Name);
-        font.setPixelSize(PixelSize());
-        font.setItalic(Style & fsItalic);
-        font.setBold(Style & fsBold);
-        font.setUnderline(Style & fsUnderline);
-        font.setStrikeOut(Style & fsStrikeOut);
-        return font;
-    }
+    // The face at the em size the player draws it (SkinFontFace).
+    QFont ToQFont() const;
 
-    // Heights come from strangers' files: the magnitude is taken without
-    // overflowing at the int limit and kept to a size a glyph cache can hold.
+    // Heights come from strangers' files: no size past what a glyph cache
+    // can hold is drawn.
     static constexpr int kMaxPixelSize = 2048;
-    int PixelSize() const {
-        if (Height == 0)
-            return 1;
-        const long long magnitude = Height < 0 ? -static_cast<long long>(Height) : Height;
-        return magnitude > kMaxPixelSize ? kMaxPixelSize : int(magnitude);
-    }
 
     friend bool operator==(const TFont&, const TFont&) = default;
 };

@@ -19,7 +19,7 @@ QFont Font(TSkinWindowSource& s, const QString& key, QColor& color) {
     TFont font;
     s.Document->ReadFontTo("SKIN_FONTS", key, font);
     color = ColorToQColor(font.Color);
-    QFont qfont = font.ToQFont();
+    QFont qfont = GeneratorFont(font);
     qfont.setFamilies({font.Name, "DejaVu Sans"});
     return qfont;
 }

@@ -1,10 +1,21 @@
 #include "skingen/SkinCanvas.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include <QPainter>
 
 #include "skingen/SkinPalette.h"
+
+QFont GeneratorFont(const TFont& font) {
+    QFont qfont(font.Name);
+    qfont.setPixelSize(std::clamp(std::abs(font.Height), 1, TFont::kMaxPixelSize));
+    qfont.setItalic(font.Style & fsItalic);
+    qfont.setBold(font.Style & fsBold);
+    qfont.setUnderline(font.Style & fsUnderline);
+    return qfont;
+}
 
 TSkinCanvas::TSkinCanvas(TSkinWindow window, TSkinProject& document,
                          std::map<QString, QString> parents)

@@ -9,6 +9,10 @@
 #include "storage/SkinVocabulary.h"
 #include "text/SkinProject.h"
 
+// The built-in skin's pictures were drawn with the font's height taken as
+// the em size; they stay as they were.
+QFont GeneratorFont(const TFont& font);
+
 // One window's bitmap being drawn from its INI text: rectangles are read from
 // the document, pictures are put where the document says they lie. Areas are
 // the panels elements sit on; an element's texture starts from the piece of

@@ -41,7 +41,8 @@ public:
     int InformationCalls = 0;
     QString OpenFilter;
     QString SaveFilter;
-    QString SaveSuffix;
+    QString SaveSuggested;
+    QString SaveExtension;
     QColor ColorAsked;
     TFont FontAsked;
     QString TextCaption, TextPrompt, TextInitial;
@@ -59,12 +60,13 @@ public:
         OpenFilter = filter;
         return OpenAnswers.isEmpty() ? OpenAnswer : OpenAnswers.takeFirst();
     }
-    QString SaveFileName(QWidget*, const QString&, const QString& filter,
-                         const QString& suffix) override {
+    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString& suggested,
+                         const QString& extension) override {
         ++Calls;
         ++SaveCalls;
         SaveFilter = filter;
-        SaveSuffix = suffix;
+        SaveSuggested = suggested;
+        SaveExtension = extension;
         if (WhileSaving)
             WhileSaving();
         return SaveAnswers.isEmpty() ? SaveAnswer : SaveAnswers.takeFirst();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestPaths.h"
 #include <QByteArray>
 #include <QProcess>
 #include <QStringList>
@@ -13,7 +14,7 @@ struct QxspRun {
 };
 
 inline QString QxspPath() {
-    return QString::fromLocal8Bit(qgetenv("QX_TEST_BINARY_DIR")) + QStringLiteral("/src/qxsp");
+    return TestBinaryDir() + QStringLiteral("/src/qxsp");
 }
 
 inline QxspRun Qxsp(const QStringList& args) {

@@ -1,5 +1,7 @@
 #ifdef QX_TEST_WIDGETS
 #include <QApplication>
+
+#include "editor/ErrorBox.h"
 using TestApplication = QApplication;
 #else
 #include <QGuiApplication>
@@ -8,11 +10,18 @@ using TestApplication = QGuiApplication;
 #include <QTest>
 
 #include "TestRegistry.h"
+#include "graphics/PlayerFaces.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TestApplication app(argc, argv);
+    // Text is measured in the faces the editor registers at start.
+    RegisterPlayerFaces();
+#ifdef QX_TEST_WIDGETS
+    // Nobody is there to close a message box; the tests read the log.
+    SetModalErrorBoxes(false);
+#endif
     int failed = 0;
     for (auto& factory : TestRegistry::factories()) {
         auto test = factory();

@@ -6,6 +6,7 @@
 #include "AnswerDialogs.h"
 #include "QxspProcess.h"
 #include "TestFiles.h"
+#include "TestPaths.h"
 #include "TestRegistry.h"
 #include "compiler/QX_SE_Save.h"
 #include "editor/QX_SE.h"
@@ -13,7 +14,7 @@
 namespace {
 
 QString BinaryDir() {
-    return qEnvironmentVariable("QX_TEST_BINARY_DIR");
+    return TestBinaryDir();
 }
 
 } // namespace

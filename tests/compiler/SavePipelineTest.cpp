@@ -99,6 +99,25 @@ private slots:
         QCOMPARE(DescriptionBytes(text), bytes);
     }
 
+    // In a folder that takes no new file the user's writable file is
+    // rewritten in place; a new name there is refused.
+    void lockedFolderRewritesTheFileInPlace() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("skin.qxsp"));
+        WriteFile(path, QByteArray(100000, 'x'));
+        const TLockedFolder folder(dir.path());
+        if (!folder.Locked)
+            QSKIP("no folder can be locked here");
+        TSmallSkin skin;
+        WritePackageFile(path, skin.package);
+        TVESKCustomFile saved;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly) && saved.LoadFromStream(file));
+        QCOMPARE(MemberNames(saved), MemberNames(skin.package));
+        QVERIFY_THROWS_EXCEPTION(
+            EVESKError, WritePackageFile(dir.filePath(QStringLiteral("new.qxsp")), skin.package));
+    }
+
     // A save that fails once the file is open leaves the previous file as
     // it was; one whose file cannot be made says so.
     void failedWriteKeepsThePreviousFile() {
@@ -138,7 +157,7 @@ private slots:
 
         QCOMPARE(dialogs.SaveCalls, 1);
         QCOMPARE(dialogs.SaveFilter, QString("VESK Classic Skin Package (*.qxsp)"));
-        QCOMPARE(dialogs.SaveSuffix, QString());
+        QCOMPARE(dialogs.SaveExtension, QString("qxsp"));
         QStringList log;
         for (int i = 0; i < form.ListBox1->count(); ++i)
             log << form.ListBox1->item(i)->text();

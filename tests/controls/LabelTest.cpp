@@ -1,3 +1,4 @@
+#include <QFontInfo>
 #include <QTest>
 
 #include "ControlsTestSupport.h"
@@ -5,6 +6,7 @@
 #include "controls/SelectedElement.h"
 #include "controls/VESKSELabel.h"
 #include "controls/VESK_SE_Panel.h"
+#include "graphics/SkinFontFace.h"
 
 using namespace ControlsTest;
 
@@ -68,6 +70,51 @@ private slots:
         QCOMPARE(Row(image, 0).left(10),
                  selected ? QString(10, 'g') : QStringLiteral(".#########"));
         QCOMPARE(Row(image, 19).right(3), selected ? QStringLiteral("ggg") : QStringLiteral("..."));
+    }
+
+    // Heights as the player reads them, in the faces registered at start: a
+    // positive height is the line (ascent plus descent), a negative one the
+    // em. Two lines of text stand one such line apart.
+    void skinHeightsGiveThePlayersLines_data() {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("em");
+        QTest::addColumn<int>("line");
+        QTest::newRow("Tahoma 12") << "Tahoma" << 12 << 10 << 12;
+        QTest::newRow("Tahoma 16") << "Tahoma" << 16 << 13 << 16;
+        QTest::newRow("Tahoma -11") << "Tahoma" << -11 << 11 << 13;
+        QTest::newRow("MS Sans Serif 13") << "MS Sans Serif" << 13 << 13 << 13;
+        QTest::newRow("MS Sans Serif -13") << "MS Sans Serif" << -13 << 13 << 13;
+    }
+    void skinHeightsGiveThePlayersLines() {
+        QFETCH(QString, face);
+        QFETCH(int, height);
+        QFETCH(int, em);
+        QFETCH(int, line);
+        const TFont font{face, kTextColour, height, fsBold};
+        const TSkinFontFace drawn = SkinFontFace(font);
+        QCOMPARE(QFontInfo(drawn.Font).family(), face);
+        QVERIFY(QFontInfo(drawn.Font).bold());
+        QCOMPARE(drawn.Font.pixelSize(), em);
+        QCOMPARE(drawn.LineHeight(), line);
+
+        TVESKSELabel label;
+        label.SetFont(font);
+        label.SetCaption(QStringLiteral("H\nH"));
+        QCOMPARE(label.height(), 2 * line);
+        const QImage image = Render(label);
+        QList<int> starts; // rows where a run of ink begins
+        bool inked = false;
+        for (int y = 1; y < image.height() - 1; ++y) {
+            bool row = false;
+            for (int x = 1; x < image.width() - 1; ++x)
+                row = row || image.pixel(x, y) != kWhite;
+            if (row && !inked)
+                starts << y;
+            inked = row;
+        }
+        QCOMPARE(starts.size(), 2);
+        QCOMPARE(starts[1] - starts[0], line);
     }
 
     void captionInFontColourAndAlignment_data() {

@@ -112,7 +112,7 @@ private slots:
                  QStringLiteral("Verdana,255,13,3"));
         const TFont shown = qobject_cast<TVESKSELabel*>(f.Element("Infobar"))->Font();
         QCOMPARE(shown.Name, QStringLiteral("Verdana"));
-        QCOMPARE(shown.PixelSize(), 13);
+        QCOMPARE(shown.Height, 13);
         QCOMPARE(shown.Style, TFontStyles(fsBold | fsItalic));
     }
 

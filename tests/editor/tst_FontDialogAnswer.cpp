@@ -1,5 +1,8 @@
+#include <QApplication>
 #include <QFontDialog>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "TestRegistry.h"
 #include "editor/EditorDialogs.h"
@@ -14,23 +17,52 @@ class TestFontDialogAnswer : public QObject {
 private slots:
     // OK on the real dialog without touching anything gives back the skin's
     // font as it was: no renamed face, no height drift through points.
+    // Bold stays also where the dialog lists the face without a bold style.
     void untouchedDialogKeepsTheFont_data() {
+        QTest::addColumn<QString>("face");
         QTest::addColumn<int>("height");
+        QTest::addColumn<int>("style");
         for (int height : {-8, -11, -13, -15, -24, 12})
-            QTest::newRow(qPrintable(QString::number(height))) << height;
+            QTest::newRow(qPrintable(QString::number(height))) << "Tahoma" << height << 1;
+        QTest::newRow("Tahoma bold") << "Tahoma" << 12 << 2;
+        QTest::newRow("MS Sans Serif bold") << "MS Sans Serif" << 13 << 3;
+        QTest::newRow("missing face bold") << "Nowhere Sans" << 0 << 6;
     }
     void untouchedDialogKeepsTheFont() {
+        QFETCH(QString, face);
         QFETCH(int, height);
-        TFont font = Tahoma();
-        font.Height = height;
+        QFETCH(int, style);
+        const TFont font{face, -16777208, height, TFontStyles(style)};
         QFontDialog dialog(font.ToQFont());
         const QFont shown = dialog.currentFont();
         QCOMPARE(FontFromDialog(font, shown, dialog.currentFont()), font);
     }
 
+    // The real dialog's colour button asks through the same interface; the
+    // colour comes back with the untouched font.
+    void colourIsChosenInTheFontDialog() {
+        struct TColourAnswer : QtEditorDialogs {
+            std::optional<QColor> Color(QWidget*, const QColor&) override {
+                return QColor(1, 2, 3);
+            }
+        } dialogs;
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            dialog->findChild<QPushButton*>(QStringLiteral("FontColorButton"))->click();
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        const auto answer = dialogs.Font(nullptr, Tahoma());
+        QVERIFY(answer);
+        TFont expected = Tahoma();
+        expected.Color = RGBColor(1, 2, 3);
+        QCOMPARE(*answer, expected);
+    }
+
     void changesTakeEffect() {
         QFont shown(QStringLiteral("Sans Serif"));
         shown.setPointSize(8);
+        shown.setItalic(true);
 
         QFont bolder = shown;
         bolder.setBold(true);
@@ -48,7 +80,7 @@ private slots:
         answer = FontFromDialog(Tahoma(), shown, other);
         QCOMPARE(answer.Name, QStringLiteral("Serif"));
         QCOMPARE(answer.Height, -16);
-        QCOMPARE(answer.Style, TFontStyles(fsUnderline));
+        QCOMPARE(answer.Style, TFontStyles(fsItalic | fsUnderline));
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -303,8 +304,12 @@ private slots:
 
         QCOMPARE(form.ListView1->headerItem()->text(0), QStringLiteral("Свойство"));
         QCOMPARE(form.ListView1->headerItem()->text(1), QStringLiteral("Значение"));
-        QCOMPARE(form.ListView1->columnWidth(0), 75);
-        QCOMPARE(form.ListView1->columnWidth(1), 90);
+        // Caption and value columns fit their longest texts; the user can
+        // widen them.
+        const QFontMetrics metrics(form.ListView1->font());
+        QVERIFY(form.ListView1->columnWidth(0) > metrics.horizontalAdvance("SelectedFontColor"));
+        QVERIFY(form.ListView1->columnWidth(1) > metrics.horizontalAdvance("0,206,338,226"));
+        QCOMPARE(form.ListView1->header()->sectionResizeMode(1), QHeaderView::Interactive);
         QCOMPARE(form.ListView1->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(form.ListView1->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(form.ListView1->toolTip(), QStringLiteral("DblClick - редактирование свойства"));
@@ -416,8 +421,11 @@ private slots:
         if (missingFile)
             QCOMPARE(form.SkinFile.get(), previous);
         QVERIFY(form.SkinFile);
+        // An empty file is no package, and the user is told so first.
+        const int told = missingFile ? 0 : 1;
+        QCOMPARE(FDialogs.InformationCalls, told);
         form.AboutClick();
-        QCOMPARE(FDialogs.InformationCalls, 1);
+        QCOMPARE(FDialogs.InformationCalls, told + 1);
     }
 
     void saveHidesTheSelectionAndRestoresIt_data() {

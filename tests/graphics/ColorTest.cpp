@@ -77,10 +77,10 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("pixels");
         QTest::newRow("character height") << -11 << 11;
-        QTest::newRow("cell height") << 12 << 12;
-        QTest::newRow("zero") << 0 << 1;
+        QTest::newRow("cell height, Tahoma") << 12 << 10;
+        QTest::newRow("zero: the default 8 points") << 0 << 11;
         QTest::newRow("int min") << std::numeric_limits<int>::min() << TFont::kMaxPixelSize;
-        QTest::newRow("huge") << 1000000 << TFont::kMaxPixelSize;
+        QTest::newRow("huge") << -1000000 << TFont::kMaxPixelSize;
     }
     void fontPixelSize() {
         QFETCH(int, height);

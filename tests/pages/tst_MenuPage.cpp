@@ -9,10 +9,12 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "BuiltInSkin.h"
 #include "PagesTestSupport.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
 #include "compiler/EditorSaveTarget.h"
+#include "compiler/QX_SE_Save.h"
 #include "editor/PaintBox.h"
 #include "graphics/VESKHue.h"
 
@@ -102,10 +104,35 @@ private slots:
         form.Dialogs.FontAnswer = TFont{QStringLiteral("Verdana"), 255, -15, fsBold};
         Click(form.Form.Button15);
         QCOMPARE(form.Dialogs.FontAsked, before);
-        QCOMPARE(form.Form.Panel17->font().pixelSize(), 15);
         QCOMPARE(SampleFont(form.Form.Panel17),
-                 (TFont{QStringLiteral("Verdana"), 255, -15, fsBold}));
+                 (TFont{QStringLiteral("Verdana"), 255, 15, fsBold}));
         QCOMPARE(form.Document(), document);
+    }
+
+    // The page holds the open skin's looks only: a font colour chosen for
+    // skin A never reaches skin B's save, and B's own values (a system
+    // colour, height 0) are written back as they were.
+    void openedSkinKeepsItsOwnMenuLooks() {
+        QTemporaryDir dir;
+        const QString skinB = dir.filePath(QStringLiteral("b.qxsp"));
+        const QString menuFont = QStringLiteral("MS Sans Serif,-16777208,0,2");
+        WriteBuiltInSkin(skinB, {"SKIN_FONTS|MENUFONT|" + menuFont, "SKIN_FONTS|MENUCOLOR|255"});
+        TForm form(TForm::Menu);
+        TFont chosen = SampleFont(form.Form.Panel17);
+        chosen.Color = RGBColor(1, 2, 3);
+        form.Dialogs.FontAnswer = chosen;
+        Click(form.Form.Button15);
+        form.Dialogs.OpenAnswer = skinB;
+        form.Form.Button1Click();
+        QCOMPARE(form.Form.Panel17->palette().color(QPalette::Window), QColor(255, 0, 0));
+
+        TSaveForm::SetStatusPause(0);
+        form.Dialogs.SaveAnswer = dir.filePath(QStringLiteral("out"));
+        form.Form.SpeedButton2Click();
+        QCOMPARE(form.Dialogs.SaveSuggested, skinB);
+        TQXSPFile saved;
+        saved.LoadFromFile(dir.filePath(QStringLiteral("out.qxsp")));
+        QCOMPARE(saved.Project->ReadString(kFonts, QStringLiteral("MENUFONT"), {}), menuFont);
     }
 
     // Five text items, a separator in place of item 2, item 1 selected, and
@@ -222,6 +249,10 @@ private slots:
         Click(form.Form.Button16);
         QVERIFY(form.Form.Image1->pixmap().isNull());
         QCOMPARE(Member(*form.Form.SkinFile, QStringLiteral("imglist.bmp")), QByteArray());
+        // There is no picture to save: the user is told, and no file asked for.
+        Click(form.Form.Button18);
+        QCOMPARE(form.Dialogs.InformationCalls, 1);
+        QCOMPARE(form.Dialogs.SaveCalls, 0);
 
         const auto saved = SaveAndReload(form.Form, dir.filePath(QStringLiteral("s.qxsp")));
         QCOMPARE(Member(*saved, QStringLiteral("imglist.bmp")), QByteArray());

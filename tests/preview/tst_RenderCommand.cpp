@@ -4,6 +4,7 @@
 
 #include "AnswerDialogs.h"
 #include "QxspProcess.h"
+#include "TestPaths.h"
 #include "TestRegistry.h"
 #include "controls/SelectedElement.h"
 #include "editor/QX_SE.h"
@@ -12,9 +13,8 @@
 namespace {
 
 QString BinaryDir() {
-    return QString::fromLocal8Bit(qgetenv("QX_TEST_BINARY_DIR"));
+    return TestBinaryDir();
 }
-
 
 QImage WidgetPixels(QWidget* root) {
     QImage image(root->size(), QImage::Format_RGB32);

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "DefaultSkin.h"
+#include "TestPaths.h"
 #include "storage/VESKCodePage.h"
 #include "TestRegistry.h"
 
@@ -54,7 +55,7 @@ private slots:
     }
 
     void builtPackageIsTheResource() {
-        const QString built = qEnvironmentVariable("QX_TEST_BINARY_DIR") + "/skins/default.qxsp";
+        const QString built = TestBinaryDir() + "/skins/default.qxsp";
         QFile file(built), resource(":/skin/DEFAULT");
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(built));
         QVERIFY(resource.open(QIODevice::ReadOnly));
