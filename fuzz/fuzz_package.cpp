@@ -1,5 +1,5 @@
 // The skin package as the editor opens it: container, main.ini, the member
-// objects (bitmaps decoded by Qt), colour schemes and fonts. Fonts go to a
+// objects (bitmaps through the one decoder), colour schemes and fonts. Fonts go to a
 // throw-away folder; nothing may appear outside it.
 
 #include <cstdlib>

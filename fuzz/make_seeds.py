@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Writes the fuzzers' seed corpora: small hand-made packages, INI texts and
-values, plus the members of a built skin folder when one is given.
+values, bitmaps of every flavour, plus the members of a built skin folder
+when one is given.
 
     make_seeds.py OUTDIR [SKINDIR]
 
-OUTDIR gets one folder per fuzz target (container, ini, values, package).
+OUTDIR gets one folder per fuzz target (container, ini, values, package,
+bitmap).
 The package writer follows the file format independently of the C++ code:
 Python's struct and zlib only."""
 
@@ -12,6 +14,8 @@ import os
 import struct
 import sys
 import zlib
+
+import make_bitmaps
 
 # Fuzzers run fastest on small inputs; a bigger member of a built skin is
 # left out rather than slowing every mutation down.
@@ -120,6 +124,13 @@ def value_seeds():
     }
 
 
+def bitmap_seeds():
+    seeds = {name: data for name, _, data in make_bitmaps.readable()}
+    seeds.update({name: data for name, data, _ in make_bitmaps.refused()
+                  if len(data) < MAX_SEED})
+    return seeds
+
+
 def skin_seeds(skin_dir):
     """The built skin's INI members as INI seeds, and the skin as one package
     when it is small enough."""
@@ -163,6 +174,7 @@ def main():
     write(os.path.join(out, "package"), {**container, **packages})
     write(os.path.join(out, "ini"), ini)
     write(os.path.join(out, "values"), value_seeds())
+    write(os.path.join(out, "bitmap"), bitmap_seeds())
 
 
 if __name__ == "__main__":

@@ -4,10 +4,15 @@
 #include "editor/QX_SE.h"
 #include "editor/QtTranslations.h"
 #include "graphics/PlayerFaces.h"
+#include "storage/FontsCleanup.h"
 #include "storage/QXSPFonts.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Fonts a crashed run left behind go now; this run's go also when it is
+    // ended by a signal.
+    RemoveStaleFontFolders(FontsRoot());
+    RemoveFontsOnSignals(FontsFolder());
     RegisterPlayerFaces();
     InstallQtRussian();
     int result = 0;

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 #include "cli/QxspErrors.h"
@@ -55,6 +56,38 @@ QString AsciiUpper(const QString& name) {
     return folded;
 }
 
+constexpr int kNameSize = int(sizeof(TVESKFileItem::Name));
+
+// A name going into a package must come out of it as the same file again:
+// stored whole (the field holds 32 code page characters), in the code page,
+// and one that unpack would write.
+void CheckNewMemberName(const QString& where, const QString& name) {
+    const QByteArray stored = WideToAnsi(name);
+    if (!IsSafeMemberFileName(name) || name == QLatin1String(QxspManifest::FileName) ||
+        stored.contains('\0'))
+        throw QxspFailure(QStringLiteral("%1: refusing member name \"%2\"").arg(where, name));
+    if (AnsiToWide(stored) != name)
+        throw QxspFailure(
+            QStringLiteral("%1: member name \"%2\" has characters the package cannot store")
+                .arg(where, name));
+    if (stored.size() > kNameSize)
+        throw QxspFailure(QStringLiteral("%1: member name \"%2\" is longer than %3 characters")
+                              .arg(where, name)
+                              .arg(kNameSize));
+}
+
+// A package loaded with members dropped (a second one of a name) would be
+// written back without them: commands that rewrite or unpack refuse it.
+void RefuseDroppedMembers(const QString& file, const TVESKCustomFile& package) {
+    if (const TLoadProblem* twin = package.Problems.FirstOf(TProblemKind::DuplicateName))
+        throw QxspFailure(
+            QStringLiteral("%1: refusing duplicate member name \"%2\"").arg(file, twin->Member));
+}
+
+QString Column(const QString& text, int width) {
+    return width < 0 ? text.leftJustified(-width) : text.rightJustified(width);
+}
+
 } // namespace
 
 QString QxspUsage() {
@@ -83,19 +116,19 @@ void CmdList(const QStringList& args, QxspContext& context) {
     out << "Skin:    " << HeaderText(package.Header.SkinName) << '\n';
     out << "Author:  " << HeaderText(package.Header.Author) << '\n';
     out << "Members: " << package.Count() << '\n';
-    out << QStringLiteral("%1 %2 %3 %4\n")
-               .arg(QStringLiteral("name"), -32)
-               .arg(QStringLiteral("size"), 10)
-               .arg(QStringLiteral("compressed"), 10)
-               .arg(QStringLiteral("offset"), 10);
+    // Names are laid out by hand: a name holding "%2" must not be taken for
+    // a place of the next column.
+    out << Column(QStringLiteral("name"), -32) << ' ' << Column(QStringLiteral("size"), 10) << ' '
+        << Column(QStringLiteral("compressed"), 10) << ' ' << Column(QStringLiteral("offset"), 10)
+        << '\n';
     for (int i = 0; i < package.Count(); ++i) {
         const TVESKFileItem* item = package.Items(i);
-        out << QStringLiteral("%1 %2 %3 %4\n")
-                   .arg(package.ItemName(i), -32)
-                   .arg(item->Size, 10)
-                   .arg(item->CompressedSize, 10)
-                   .arg(item->Offset, 10);
+        out << Column(package.ItemName(i), -32) << ' ' << Column(QString::number(item->Size), 10)
+            << ' ' << Column(QString::number(item->CompressedSize), 10) << ' '
+            << Column(QString::number(item->Offset), 10) << '\n';
     }
+    for (const QString& line : package.Problems.Lines())
+        context.err << "qxsp: " << args[0] << ": warning: " << line << '\n';
 }
 
 void CmdExtract(const QStringList& args, QxspContext& context) {
@@ -128,8 +161,17 @@ void CmdAdd(const QStringList& args, QxspContext&) {
         LoadPackageFile(args[0], package);
     else
         LoadEmptyPackage(package);
+    RefuseDroppedMembers(args[0], package);
+    const QString& name = args[1];
+    CheckNewMemberName(args[0], name);
+    // Replacing a member is what add is for; replacing one that only looks
+    // alike by letter case would lose it without a word.
+    if (const int same = package.IndexOf(name); same >= 0 && package.ItemName(same) != name)
+        throw QxspFailure(QStringLiteral("%1: \"%2\" would replace member \"%3\" (names are "
+                                         "compared ignoring letter case)")
+                              .arg(args[0], name, package.ItemName(same)));
     auto source = NewMemoryStream(ReadWholeFile(args[2]));
-    package.AddFile(args[1], source.get());
+    package.AddFile(name, source.get());
     SavePackageFile(args[0], package);
 }
 
@@ -137,6 +179,7 @@ void CmdRemove(const QStringList& args, QxspContext&) {
     ExpectArgs(args, 2, "remove FILE NAME");
     TVESKCustomFile package;
     LoadPackageFile(args[0], package);
+    RefuseDroppedMembers(args[0], package);
     const int before = package.Count();
     package.RemoveFile(args[1]);
     if (package.Count() == before)
@@ -148,6 +191,7 @@ void CmdUnpack(const QStringList& args, QxspContext&) {
     ExpectArgs(args, 2, "unpack FILE DIR");
     TVESKCustomFile package;
     LoadPackageFile(args[0], package);
+    RefuseDroppedMembers(args[0], package);
 
     QxspManifest manifest;
     manifest.SkinName = HeaderText(package.Header.SkinName);
@@ -199,10 +243,19 @@ void CmdPack(const QStringList& args, QxspContext&) {
     LoadEmptyPackage(package);
     SetFieldText(package.Header.SkinName, 32, WideToAnsi(manifest.SkinName));
     SetFieldText(package.Header.Author, 32, WideToAnsi(manifest.Author));
+    // Every name is checked before anything is read: a package that would
+    // lose or merge members is not written at all.
+    QHash<QString, QString> seen;
     for (const QString& name : manifest.Members) {
-        if (!IsSafeMemberFileName(name))
-            throw QxspFailure(
-                QStringLiteral("%1: refusing member name \"%2\"").arg(manifestPath, name));
+        CheckNewMemberName(manifestPath, name);
+        const QString folded = AsciiUpper(name);
+        if (seen.contains(folded))
+            throw QxspFailure(QStringLiteral("%1: member names \"%2\" and \"%3\" collide (names "
+                                             "are compared ignoring letter case)")
+                                  .arg(manifestPath, seen.value(folded), name));
+        seen.insert(folded, name);
+    }
+    for (const QString& name : manifest.Members) {
         auto source = NewMemoryStream(ReadWholeFile(dir.filePath(name)));
         package.AddFile(name, source.get());
     }

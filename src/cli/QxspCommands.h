@@ -11,6 +11,7 @@ class QIODevice;
 struct QxspContext {
     QTextStream& out;
     QIODevice& rawOut;
+    QTextStream& err; // warnings that do not change the exit status
 };
 
 void CmdList(const QStringList& args, QxspContext& context);

@@ -9,6 +9,8 @@
 #include "editor/EditorDialogs.h"
 #include "editor/ErrorBox.h"
 #include "editor/QX_SE.h"
+#include "editor/SkinPreviewSet.h"
+#include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
 #include "storage/VESKCustomFile.h"
 #include "storage/VESKErrors.h"
@@ -57,6 +59,16 @@ void CmdCompile(const QStringList& args, QxspContext&) {
     TNoDialogs dialogs;
     TQXForm form(&dialogs);
     form.OpenSkin(fileName);
+    // The editor opens a damaged package as far as it can and says what it
+    // could not read; a compiler that did so would write a skin with
+    // members or values silently lost.
+    if (!form.SkinFile->Problems.IsEmpty())
+        throw QxspFailure(
+            QStringLiteral("%1: cannot be compiled as it stands:\n  %2")
+                .arg(fileName, form.SkinFile->Problems.Lines().join(QStringLiteral("\n  "))));
+    if (RenderPreviewImage(form.MainPreview()).isNull())
+        throw QxspFailure(
+            QStringLiteral("%1: the window has no size that can be drawn").arg(fileName));
     TSaveTarget target = SaveTargetOf(form);
     TSilentSaveLog log;
     try {

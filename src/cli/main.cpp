@@ -14,6 +14,8 @@
 #include "cli/QxspErrors.h"
 #include "cli/QxspRender.h"
 #include "graphics/PlayerFaces.h"
+#include "storage/FontsCleanup.h"
+#include "storage/QXSPFonts.h"
 #include "storage/VESKErrors.h"
 
 int main(int argc, char* argv[]) {
@@ -30,12 +32,17 @@ int main(int argc, char* argv[]) {
     if (drawing)
         RegisterPlayerFaces();
     QStringList args = app->arguments().mid(1);
+    // Drawing installs the skin's fonts, which must not outlive the tool.
+    if (drawing) {
+        RemoveStaleFontFolders(FontsRoot());
+        RemoveFontsOnSignals(FontsFolder());
+    }
 
     QFile rawOut;
     rawOut.open(stdout, QIODevice::WriteOnly);
     QTextStream out(&rawOut);
     QTextStream err(stderr);
-    QxspContext context{out, rawOut};
+    QxspContext context{out, rawOut, err};
 
     const std::map<QString, std::function<void(const QStringList&, QxspContext&)>> commands = {
         {QStringLiteral("list"), CmdList},     {QStringLiteral("extract"), CmdExtract},

@@ -22,6 +22,7 @@
 #include "controls/VESK_SE_Panel.h"
 #include "editor/EditorDialogs.h"
 #include "editor/ErrorBox.h"
+#include "editor/LoadReportForm.h"
 #include "editor/PreviewTrees.h"
 #include "storage/QXSPFile.h"
 #include "text/SkinProject.h"
@@ -222,6 +223,14 @@ void TQXForm::OpenSkin(const QString& fileName) {
     const auto finish = qScopeGuard([this] { ShowPagesAndEnableSave(); });
     auto file = std::make_unique<TQXSPFile>();
     file->LoadFromFile(fileName);
+    // The user asked for their file, not for the built-in skin: they hear
+    // why before it appears.
+    if (file->FellBack)
+        Dialogs().Information(
+            this, QStringLiteral("Открытие обложки"),
+            QStringLiteral("Файл \"%1\" не является пакетом обложки VESK Classic.\n"
+                           "Показана встроенная обложка.")
+                .arg(QFileInfo(fileName).fileName()));
     // The equalizer and tray loaders read the new package only when these
     // are gone.
     EqDocument.reset();
@@ -229,6 +238,16 @@ void TQXForm::OpenSkin(const QString& fileName) {
     LoadSkin(std::move(file));
     SkinFileName = QFileInfo(fileName).absoluteFilePath();
     RefreshSchemeList();
+    ShowLoadReport(fileName);
+}
+
+void TQXForm::ShowLoadReport(const QString& fileName) {
+    if (LoadReport)
+        LoadReport->close();
+    if (!SkinFile || SkinFile->Problems.IsEmpty())
+        return;
+    LoadReport = new TLoadReportForm(fileName, SkinFile->Problems, this);
+    LoadReport->show();
 }
 
 void TQXForm::SpeedButton2Click() {

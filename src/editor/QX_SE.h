@@ -8,6 +8,7 @@
 #include "graphics/VESKColor.h"
 
 class IEditorDialogs;
+enum class TSkinWindow;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -37,6 +38,7 @@ class TQXSPFile;
 class TSkinLoader;
 class TSkinProject;
 class TSkinRenderer;
+class TLoadReportForm;
 class TVESKMenuPainter;
 class TVESKNumLabel;
 class TVESKSELabel;
@@ -77,8 +79,12 @@ public:
     void SpeedButton2Click(); // save
     void AboutClick();
     void ExitClick();
-    // Opens the package file without asking; errors reach the caller.
+    // Opens the package file without asking; errors reach the caller. A file
+    // that is no package is said to be so before the built-in skin shows;
+    // what the package held that could not be read is listed in LoadReport.
     void OpenSkin(const QString& fileName);
+    // The report of the last open, while it is shown.
+    QPointer<TLoadReportForm> LoadReport;
     // The package file last opened or saved; empty for the built-in skin.
     QString SkinFileName;
 
@@ -102,6 +108,9 @@ public:
     void RenderNumericDisplay(const QString& key, const QImage& bitmap, TVESKNumLabel* display,
                               TSkinProject* document = nullptr);
     void RenderMainFrame();
+    // Every element of one preview rendered again from its document and
+    // bitmap, as after that bitmap was replaced.
+    void RenderPreview(TSkinWindow window);
     void LoadEqualizer();
     void LoadTrayController(bool reload);
     void LoadLabelLook(TVESKSELabel* label, TSkinProject& document);
@@ -112,8 +121,8 @@ public:
     void LeftbarMouseDown(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                           int X, int Y);
     void LeftBarMouseMove(QWidget* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
-    void LeftBarMouseUp(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
-                        int X, int Y);
+    void LeftBarMouseUp(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                        int Y);
 
     // ---- element list and placement (QX_SE_Elements.cpp)
     void CheckListBox1ClickCheck(QListWidgetItem* item);
@@ -382,6 +391,7 @@ private:
     void FormCreate();
     void EmptyTextureClipboard();
     void ShowPagesAndEnableSave();
+    void ShowLoadReport(const QString& fileName);
     void HidePlacementPanels();
     void RemoveElementEntry(QWidget* element);
     QWidget* PreviewElement(const QString& name) const;

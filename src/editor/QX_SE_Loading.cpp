@@ -19,6 +19,7 @@
 #include "editor/PreviewTrees.h"
 #include "editor/SkinLoader.h"
 #include "editor/Swatches.h"
+#include "graphics/BmpDecoder.h"
 #include "storage/QXSPFile.h"
 #include "text/SkinProject.h"
 
@@ -62,13 +63,19 @@ void TQXForm::ShowSkinHeader(TQXSPFile& package) {
 }
 
 void TQXForm::LoadImageList(TQXSPFile& package) {
-    // A missing or unreadable strip leaves the picture as it was.
-    const auto stream = package.ExtractFile(QStringLiteral("imglist.bmp"));
-    if (!stream)
+    // A missing strip leaves the picture as it was, and so does an empty
+    // member, which is how a cleared strip is stored; an unreadable one is
+    // reported too.
+    const QString member = QStringLiteral("imglist.bmp");
+    const QString action = QStringLiteral("the icon strip keeps its previous picture");
+    const auto stream = package.ExtractReported(member, action);
+    if (!stream || stream->size() == 0)
         return;
-    const QImage strip = ReadSkinBitmap(*stream);
-    if (!strip.isNull())
-        Image1->setPixmap(QPixmap::fromImage(strip));
+    try {
+        Image1->setPixmap(QPixmap::fromImage(DecodeBmp(stream->data(), member).Image));
+    } catch (const EBadBitmap& error) {
+        package.Problems.Add(member, error.Reason, action);
+    }
 }
 
 void TQXForm::ReadMenuLooks(TSkinProject& document) {

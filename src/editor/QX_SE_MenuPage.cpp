@@ -23,6 +23,7 @@
 #include "editor/PaintBox.h"
 #include "editor/QX_SE.h"
 #include "editor/Swatches.h"
+#include "graphics/BmpDecoder.h"
 #include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
 #include "storage/VESKErrors.h"
@@ -136,9 +137,7 @@ void TQXForm::Button17Click() {
         const QString fileName = Dialogs().OpenFileName(this, QString(), kBitmapFilter);
         if (fileName.isEmpty())
             return;
-        const QImage strip(fileName);
-        if (strip.isNull())
-            throw EVESKError(QStringLiteral("Не удалось прочитать картинку \"%1\"").arg(fileName));
+        const QImage strip = ReadBmpFile(fileName).Image;
         Image1->setPixmap(QPixmap::fromImage(strip));
         AddMember(*SkinFile, kImageList, BitmapFileBytes(strip));
     });

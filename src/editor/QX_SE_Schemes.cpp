@@ -101,12 +101,13 @@ void TQXForm::RefreshSchemeList() {
     Guarded(this, [&] {
         ListBox2->clear();
         TSkinProject& document = *SkinFile->Project;
-        const int count = std::clamp(document.ReadInteger(kThemes, QStringLiteral("Count"), 0), 0,
-                                     kMaxStoredSchemes);
+        // Every scheme that can be read is listed, so a later save writes
+        // them all; what could not be read was reported when the skin loaded.
+        const int count = std::min(StoredSchemeCount(document), kMaxStoredSchemes);
         for (int i = 1; i <= count; ++i)
             AddScheme(ListBox2,
                       document.ReadString(kThemes, QStringLiteral("Name%1").arg(i), kNoName),
-                      document.ReadInteger(kThemes, QStringLiteral("Theme%1").arg(i), 0));
+                      StoredSchemeValue(document, i));
         // The page takes its own picture whenever it is shown; photographing
         // the preview for a page nobody sees would only slow loading down.
         if (TabSheet3->isVisible())

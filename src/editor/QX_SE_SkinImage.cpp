@@ -1,15 +1,14 @@
 // Replacing the picture the shown preview's textures are cut from.
 
-#include <stdexcept>
-
-#include <QBuffer>
-#include <QImageWriter>
 #include <QTabWidget>
 
+#include "compiler/MemberBytes.h"
 #include "editor/EditorDialogs.h"
 #include "editor/ErrorBox.h"
 #include "editor/QX_SE.h"
+#include "editor/SkinLoader.h"
 #include "storage/QXSPFile.h"
+#include "storage/SkinVocabulary.h"
 
 namespace {
 
@@ -39,28 +38,16 @@ void TQXForm::SpeedButton1Click() {
         Dialogs().ShowImagePicker(this, *bitmap);
 
         // Whatever the picker did, the package holds the bitmap the preview
-        // is cut from, so a save writes what the user sees. A bitmap that is
-        // still empty has nothing to store.
-        if (SkinFile && !bitmap->isNull()) {
-            QBuffer stream;
-            stream.open(QIODevice::ReadWrite);
-            // Skin bitmaps have no alpha channel: Qt then writes 24 bits.
-            QImageWriter writer(&stream, "bmp");
-            const QImage opaque =
-                bitmap->hasAlphaChannel() ? bitmap->convertToFormat(QImage::Format_RGB32) : *bitmap;
-            if (!writer.write(opaque))
-                throw std::runtime_error(writer.errorString().toStdString());
-            stream.seek(0);
-            SkinFile->AddFile(shown.Member, &stream);
-        }
-
-        // The main window's elements keep their textures until each is
-        // rendered again; only the frame is cut anew.
-        if (page == 0)
-            RenderMainFrame();
-        else if (page == 1)
-            LoadEqualizer();
-        else
-            LoadTrayController(false);
+        // is cut from, as exact 24-bit pixels, so a save writes what the
+        // user sees. A bitmap that is still empty has nothing to store.
+        if (SkinFile && !bitmap->isNull())
+            AddMember(*SkinFile, shown.Member, BitmapFileBytes(*bitmap));
+        RenderPreview(page == 0   ? TSkinWindow::Main
+                      : page == 1 ? TSkinWindow::Equalizer
+                                  : TSkinWindow::Tray);
     });
+}
+
+void TQXForm::RenderPreview(TSkinWindow window) {
+    Loader().RenderWindow(window);
 }

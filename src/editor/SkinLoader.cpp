@@ -2,7 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QImageReader>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QWidget>
 
@@ -11,17 +11,15 @@
 #include "controls/VESKSkinCtrls.h"
 #include "controls/VESK_SE_Panel.h"
 #include "editor/PreviewTrees.h"
+#include "graphics/BmpDecoder.h"
 #include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
 #include "storage/VESKCodePage.h"
+#include "storage/VESKErrors.h"
 #include "storage/VESKStreams.h"
 #include "text/SkinProject.h"
 
 namespace {
-
-// A skin texture sheet needs far less; a hostile header must not make the
-// editor allocate gigabytes.
-constexpr int kMaxBitmapMegabytes = 256;
 
 const QString kTrayInfoCode = QStringLiteral("INFO");
 
@@ -30,10 +28,6 @@ const QString kTrayInfoCode = QStringLiteral("INFO");
 const char* const kMainLabels[] = {"LengthLabel", "SizeLabel",   "CountLabel",
                                    "Infobar",     "Playlistbox", "iTitle",
                                    "iAlbum",      "iArtist",     "iGenre"};
-
-std::unique_ptr<QIODevice> Extract(TQXSPFile* package, const QString& member) {
-    return package ? std::unique_ptr<QIODevice>(package->ExtractFile(member)) : nullptr;
-}
 
 std::unique_ptr<QIODevice> ReadResource(const QString& name) {
     QFile resource(QStringLiteral(":/skin/") + name);
@@ -58,14 +52,6 @@ QList<QWidget*> ChildControls(const QWidget* container) {
 }
 
 } // namespace
-
-QImage ReadSkinBitmap(QIODevice& stream) {
-    QImageReader reader(&stream, "bmp");
-    reader.setAllocationLimit(kMaxBitmapMegabytes);
-    const QImage image = reader.read();
-    // Drawing and recolouring need a format a painter can work on.
-    return image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
-}
 
 QString DecodeDescription(const QByteArray& bytes) {
     QString text;
@@ -95,6 +81,22 @@ TSkinRenderer TSkinLoader::Renderer() const {
                          package ? package->MainBmp.get() : nullptr);
 }
 
+void TSkinLoader::Attempt(const QString& what, const std::function<void()>& step) const {
+    if (!FReport) {
+        step();
+        return;
+    }
+    // While a skin loads, a value that does not parse costs only the step
+    // that read it; the report tells the user which.
+    try {
+        step();
+    } catch (const EConvertError& error) {
+        FReport->Add(error.Member, error.Detail(), what, TProblemKind::BadValue);
+    } catch (const EVESKError& error) {
+        FReport->Add(QString(), error.message(), what);
+    }
+}
+
 void TSkinLoader::LoadSkin(std::unique_ptr<TQXSPFile> file, const TLoadPages& pages) {
     std::unique_ptr<TQXSPFile>& held = *FState.SkinFile;
     if (held)
@@ -111,27 +113,32 @@ void TSkinLoader::LoadSkin(std::unique_ptr<TQXSPFile> file, const TLoadPages& pa
         package.ParentIni = std::make_unique<TSkinProject>();
     if (!package.MainBmp)
         package.MainBmp = std::make_unique<QImage>();
-    const auto call = [](const auto& step, auto&... args) {
+    FReport = &package.Problems;
+    const auto stopReporting = qScopeGuard([this] { FReport = nullptr; });
+    const auto call = [this](const char* what, const auto& step, auto&... args) {
         if (step)
-            step(args...);
+            Attempt(QString::fromUtf8(what), [&] { step(args...); });
     };
 
     // A new skin starts with every element shown: one the user switched off
     // in the previous skin would otherwise be saved as missing from this one.
     ShowAllElements();
-    call(pages.ShowHeader, package);
-    call(pages.ReadPlaylistFlag, *package.Project);
-    call(pages.LoadImageList, package);
-    call(pages.ReadMenuLooks, *package.Project);
-    Renderer().RenderMainFrame(TSkinRenderer::TPlaylistPanels::Render);
-    LoadEqualizer();
+    call("the header is shown as far as it was read", pages.ShowHeader, package);
+    call("the playlist option is left as it was", pages.ReadPlaylistFlag, *package.Project);
+    call("the icon strip keeps its previous picture", pages.LoadImageList, package);
+    call("the menu looks are shown as far as they were read", pages.ReadMenuLooks,
+         *package.Project);
+    Attempt(QStringLiteral("the main window's frame is drawn as far as it was read"),
+            [this] { Renderer().RenderMainFrame(TSkinRenderer::TPlaylistPanels::Render); });
+    Attempt(QStringLiteral("the equalizer is drawn as far as it was read"),
+            [this] { LoadEqualizer(); });
     LoadTrayController(true);
-    call(pages.RefreshFontList);
+    call("the font list is left empty", pages.RefreshFontList);
     RenderMainElements();
-    call(pages.FillPlaylistTab);
+    call("the playlist page is filled as far as it was read", pages.FillPlaylistTab);
     ReparentMainElements();
-    call(pages.ShowMainPreview);
-    call(pages.FillElementList);
+    call("", pages.ShowMainPreview);
+    call("the element list is filled as far as it was read", pages.FillElementList);
 }
 
 void TSkinLoader::ShowAllElements() const {
@@ -140,40 +147,67 @@ void TSkinLoader::ShowAllElements() const {
             control->setVisible(true);
 }
 
-std::unique_ptr<QIODevice> TSkinLoader::MemberOrTemplate(const QString& member,
-                                                         const QString& resource,
-                                                         bool addToPackage) const {
+void TSkinLoader::ReadMemberOrTemplate(const QString& member, const QString& resource,
+                                       bool addTemplate,
+                                       const std::function<void(QIODevice&)>& read,
+                                       const QString& action) const {
     TQXSPFile* package = Package();
-    if (auto stream = Extract(package, member))
-        return stream;
+    if (package) {
+        if (auto stream = package->ExtractReported(member, action)) {
+            try {
+                read(*stream);
+                return;
+            } catch (const EBadBitmap& error) {
+                package->Problems.Add(member, error.Reason, action);
+            } catch (const EVESKError& error) {
+                package->Problems.Add(member, error.message(), action);
+            }
+        }
+    }
     auto stream = ReadResource(resource);
-    if (stream && package && addToPackage) {
+    if (!stream)
+        return;
+    // Only a member that is missing is completed from the template; a
+    // damaged one stays in the package as it is for its author to mend.
+    if (package && addTemplate && package->IndexOf(member) < 0) {
         package->AddFile(member, stream.get());
         stream->seek(0);
     }
-    return stream;
+    read(*stream);
 }
 
 void TSkinLoader::LoadEqualizer() {
     std::unique_ptr<TSkinProject>& document = *FState.EqDocument;
     std::unique_ptr<QImage>& bitmap = *FState.EqBitmap;
     if (!document) {
+        const QString iniMember = QStringLiteral("equa.ini");
         document = std::make_unique<TSkinProject>();
-        if (auto stream = MemberOrTemplate(QStringLiteral("equa.ini"), QStringLiteral("EQI"), true))
-            document->LoadFromStream(*stream);
+        document->Origin = iniMember;
+        ReadMemberOrTemplate(
+            iniMember, QStringLiteral("EQI"), true,
+            [&](QIODevice& stream) {
+                document->Clear();
+                document->LoadFromStream(stream);
+            },
+            QStringLiteral("the built-in equalizer is used"));
         bitmap = std::make_unique<QImage>();
         // The package has decoded its equalizer bitmap already when it had
         // one; decoding it again would only cost start-up time.
         TQXSPFile* package = Package();
         if (package && package->EquaBmp && !package->EquaBmp->isNull())
-            *bitmap = package->EquaBmp->convertToFormat(QImage::Format_RGB32);
-        else if (auto stream =
-                     MemberOrTemplate(QStringLiteral("equa.bmp"), QStringLiteral("EQS"), true))
-            *bitmap = ReadSkinBitmap(*stream);
+            *bitmap = *package->EquaBmp;
+        else
+            ReadMemberOrTemplate(QStringLiteral("equa.bmp"), QStringLiteral("EQS"), true,
+                                 ReadBitmapInto(*bitmap, QStringLiteral("equa.bmp")),
+                                 QStringLiteral("the built-in equalizer bitmap is used"));
     }
     if (!bitmap)
         bitmap = std::make_unique<QImage>();
     Renderer().RenderEqualizer(*document, *bitmap);
+}
+
+std::function<void(QIODevice&)> TSkinLoader::ReadBitmapInto(QImage& target, const QString& name) {
+    return [&target, name](QIODevice& stream) { target = DecodeBmp(stream.readAll(), name).Image; };
 }
 
 bool TSkinLoader::LoadFromMember(std::unique_ptr<QIODevice> stream,
@@ -192,18 +226,22 @@ void TSkinLoader::LoadTrayController(bool reload) {
     if (!document)
         document = std::make_unique<TSkinProject>();
     if (reload) {
+        const QString iniMember = QStringLiteral("tray.ini");
+        document->Origin = iniMember;
         // A document loads by adding sections; a second read into the same
         // document would leave the first one's values in front.
-        document->Clear();
-        const auto readDocument = [&](QIODevice& stream) { document->LoadFromStream(stream); };
-        const auto readBitmap = [&](QIODevice& stream) { *bitmap = ReadSkinBitmap(stream); };
-        TQXSPFile* package = Package();
-        if (!LoadFromMember(Extract(package, QStringLiteral("tray.ini")), readDocument))
-            LoadFromMember(ReadResource(QStringLiteral("TCC")), readDocument);
-        if (!LoadFromMember(Extract(package, QStringLiteral("tray.bmp")), readBitmap))
-            LoadFromMember(ReadResource(QStringLiteral("TCS")), readBitmap);
+        const auto readDocument = [&](QIODevice& stream) {
+            document->Clear();
+            document->LoadFromStream(stream);
+        };
+        ReadMemberOrTemplate(iniMember, QStringLiteral("TCC"), false, readDocument,
+                             QStringLiteral("the built-in tray controller is used"));
+        ReadMemberOrTemplate(QStringLiteral("tray.bmp"), QStringLiteral("TCS"), false,
+                             ReadBitmapInto(*bitmap, QStringLiteral("tray.bmp")),
+                             QStringLiteral("the built-in tray controller bitmap is used"));
     }
-    LoadTrayParents();
+    Attempt(QStringLiteral("the tray elements keep their default panels"),
+            [this] { LoadTrayParents(); });
     try {
         Renderer().RenderTray(*document, *bitmap);
     } catch (const std::exception&) {
@@ -217,8 +255,12 @@ void TSkinLoader::LoadTrayParents() {
     if (!info || !controls)
         return;
     TSkinProject parents;
-    if (auto stream = Extract(Package(), QStringLiteral("tray_parent.ini")))
-        parents.LoadFromStream(*stream);
+    const QString member = QStringLiteral("tray_parent.ini");
+    parents.Origin = member;
+    if (TQXSPFile* package = Package())
+        if (auto stream = package->ExtractReported(
+                member, QStringLiteral("the tray elements keep their default panels")))
+            parents.LoadFromStream(*stream);
     for (QWidget* panel : {controls, info}) {
         // From the last child to the first: children leave the panel on the
         // way.
@@ -277,27 +319,37 @@ void TSkinLoader::RenderMainElements() {
             TElementControl* element = AsElementControl(child);
             if (!element)
                 continue;
-            switch (element->Kind()) {
-            case ElementKind::PushButton:
-            case ElementKind::ToggleButton:
-            case ElementKind::MultiDisplay:
-            case ElementKind::Spectrum:
-            case ElementKind::Slider:
-                renderer.RenderElement(child, bitmap, &document);
-                break;
-            case ElementKind::NumericDisplay:
-                renderer.RenderNumericDisplay(child->objectName(), bitmap,
-                                              qobject_cast<TVESKNumLabel*>(child), &document);
-                break;
-            default:
-                break;
-            }
+            Attempt(WithoutTextures(child), [&] {
+                switch (element->Kind()) {
+                case ElementKind::PushButton:
+                case ElementKind::ToggleButton:
+                case ElementKind::MultiDisplay:
+                case ElementKind::Spectrum:
+                case ElementKind::Slider:
+                    renderer.RenderElement(child, bitmap, &document);
+                    break;
+                case ElementKind::NumericDisplay:
+                    renderer.RenderNumericDisplay(child->objectName(), bitmap,
+                                                  qobject_cast<TVESKNumLabel*>(child), &document);
+                    break;
+                default:
+                    break;
+                }
+            });
         }
     }
     for (const char* name : kMainLabels)
         LoadLabelLook(FTrees.Get<TVESKSELabel>(QLatin1String(name)), document);
-    for (const char* name : {"TCP", "TCN"})
-        renderer.RenderElement(FTrees.Find(QLatin1String(name)), bitmap, &document);
+    for (const char* name : {"TCP", "TCN"}) {
+        QWidget* control = FTrees.Find(QLatin1String(name));
+        Attempt(WithoutTextures(control),
+                [&] { renderer.RenderElement(control, bitmap, &document); });
+    }
+}
+
+QString TSkinLoader::WithoutTextures(const QWidget* element) {
+    return QStringLiteral("%1 is shown as far as it was read")
+        .arg(element ? element->objectName() : QString());
 }
 
 void TSkinLoader::ReparentMainElements() {
@@ -321,6 +373,21 @@ void TSkinLoader::ReparentMainElements() {
             continue;
         }
         MoveTo(control, panel);
+    }
+}
+
+void TSkinLoader::RenderWindow(TSkinWindow window) {
+    switch (window) {
+    case TSkinWindow::Main:
+        Renderer().RenderMainFrame();
+        RenderMainElements();
+        break;
+    case TSkinWindow::Equalizer:
+        LoadEqualizer();
+        break;
+    case TSkinWindow::Tray:
+        LoadTrayController(false);
+        break;
     }
 }
 

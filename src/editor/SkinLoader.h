@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "editor/SkinRenderer.h"
+#include "storage/SkinVocabulary.h"
 
 class QIODevice;
 class QWidget;
@@ -15,6 +16,7 @@ class TQXSPFile;
 class TSkinProject;
 class TVESKCustomFile;
 class TVESKSELabel;
+class TLoadProblems;
 
 // The skin being edited: the open package and the equalizer's and tray
 // controller's documents and bitmaps read from it. Whoever holds them (the
@@ -67,6 +69,9 @@ public:
     // Puts the main window's elements under the panels the parent document
     // names; balanceSlider vanishes when it names none.
     void ReparentMainElements();
+    // Renders every element of one preview again from the document and
+    // bitmap held, e.g. after its bitmap was replaced.
+    void RenderWindow(TSkinWindow window);
     // Renders every preview again from the documents and bitmaps held,
     // e.g. after the bitmaps were recoloured.
     void RenderAll();
@@ -87,17 +92,24 @@ public:
 
 private:
     TQXSPFile* Package() const;
-    std::unique_ptr<QIODevice> MemberOrTemplate(const QString& member, const QString& resource,
-                                                bool addToPackage) const;
+    // Reads the member with read; a member that is missing or cannot be read
+    // (reported with action) gives way to the template resource, which a
+    // missing member becomes when addTemplate is set.
+    void ReadMemberOrTemplate(const QString& member, const QString& resource, bool addTemplate,
+                              const std::function<void(QIODevice&)>& read,
+                              const QString& action) const;
+    static std::function<void(QIODevice&)> ReadBitmapInto(QImage& target, const QString& name);
+    // While a skin loads, runs step so that an error costs only that step
+    // and is reported with what as what the editor did instead; otherwise
+    // errors go to the caller.
+    void Attempt(const QString& what, const std::function<void()>& step) const;
+    static QString WithoutTextures(const QWidget* element);
     void ShowAllElements() const;
 
     const TPreviewTrees& FTrees;
     TSkinState FState;
+    TLoadProblems* FReport = nullptr;
 };
-
-// A bitmap member as the previews use it; a stream that holds no bitmap
-// gives an empty one.
-QImage ReadSkinBitmap(QIODevice& stream);
 // The description member "info.txt" as text, lines ending in "\n": code
 // page text, or Unicode when it starts with a byte-order mark.
 QString DecodeDescription(const QByteArray& bytes);

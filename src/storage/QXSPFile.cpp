@@ -2,9 +2,9 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 #include <QPainter>
 
+#include "graphics/BmpDecoder.h"
 #include "graphics/VESKBmp.h"
 #include "graphics/VESKHue.h"
 #include "storage/QXSPFonts.h"
@@ -17,22 +17,12 @@ namespace {
 
 const QString kThemes = QStringLiteral("SKIN_THEMES");
 
-// A member bitmap may declare any size; what a skin texture sheet can
-// reasonably need is far below this, and a hostile header must not make
-// the editor allocate gigabytes.
-constexpr int kMaxBitmapMegabytes = 256;
-
-class EBadMember : public EVESKError {
-public:
-    explicit EBadMember(const QString& name)
-        : EVESKError(QStringLiteral("Member %1 is not a valid bitmap").arg(name)) {}
-};
-
-void ResetProject(std::unique_ptr<TSkinProject>& project) {
+void ResetProject(std::unique_ptr<TSkinProject>& project, const QString& member) {
     if (project)
         project->Clear();
     else
         project = std::make_unique<TSkinProject>(QString(), true);
+    project->Origin = member;
 }
 
 void ResetBitmap(std::unique_ptr<QImage>& bitmap) {
@@ -42,16 +32,37 @@ void ResetBitmap(std::unique_ptr<QImage>& bitmap) {
         bitmap = std::make_unique<QImage>();
 }
 
-QImage ReadBitmap(QIODevice& stream, const QString& name) {
-    QImageReader reader(&stream, "bmp");
-    reader.setAllocationLimit(kMaxBitmapMegabytes);
-    QImage image = reader.read();
-    if (image.isNull())
-        throw EBadMember(name);
-    return image;
+} // namespace
+
+int StoredSchemeCount(TSkinProject& project, TLoadProblems* problems) {
+    constexpr int most = TQXSPCustomFile::MaxThemeCount - 1;
+    try {
+        return qBound(0, project.ReadInteger(kThemes, QStringLiteral("Count"), 0), most);
+    } catch (const EConvertError& error) {
+        // The schemes are still there: count those stored one after another.
+        int count = 0;
+        while (count < most &&
+               (project.ValueExists(kThemes, QStringLiteral("Name%1").arg(count + 1)) ||
+                project.ValueExists(kThemes, QStringLiteral("Theme%1").arg(count + 1))))
+            ++count;
+        if (problems)
+            problems->Add(error.Member, error.Detail(),
+                          QStringLiteral("counted the %1 schemes stored").arg(count),
+                          TProblemKind::BadValue);
+        return count;
+    }
 }
 
-} // namespace
+int StoredSchemeValue(TSkinProject& project, int index, TLoadProblems* problems) {
+    try {
+        return project.ReadInteger(kThemes, QStringLiteral("Theme%1").arg(index), 0);
+    } catch (const EConvertError& error) {
+        if (problems)
+            problems->Add(error.Member, error.Detail(),
+                          QStringLiteral("the scheme is kept with hue 0"), TProblemKind::BadValue);
+        return 0;
+    }
+}
 
 // ---------------------------------------------------------------- custom file
 
@@ -59,11 +70,13 @@ TQXSPCustomFile::~TQXSPCustomFile() = default;
 
 bool TQXSPCustomFile::LoadFromStream(QIODevice& source) {
     bool result = false;
+    FellBack = false;
     try {
         result = TVESKCustomFile::LoadFromStream(source);
         if (!result) {
             LoadDefault();
             result = true;
+            FellBack = !FLoadingDefault;
         }
     } catch (...) {
         LoadProject();
@@ -79,13 +92,28 @@ void TQXSPCustomFile::Close() {
 }
 
 void TQXSPCustomFile::LoadProject() {
-    ResetProject(Project);
-    if (auto stream = ExtractFile(QStringLiteral("main.ini")))
-        Project->LoadFromStream(*stream);
+    const QString member = QStringLiteral("main.ini");
+    ResetProject(Project, member);
+    LoadDocumentMember(member, *Project,
+                       QStringLiteral("the main window's elements have no textures or places"));
     // A hostile count would make every scheme lookup walk billions of
     // entries; scheme 0 always exists.
-    const qint64 stored = Project->ReadInteger(kThemes, QStringLiteral("Count"), 0);
-    ThemeCount = int(qBound(qint64(1), stored + 1, qint64(MaxThemeCount)));
+    ThemeCount = StoredSchemeCount(*Project, &Problems) + 1;
+    for (int i = 1; i < ThemeCount; ++i)
+        StoredSchemeValue(*Project, i, &Problems);
+}
+
+void TQXSPCustomFile::LoadDocumentMember(const QString& member, TSkinProject& document,
+                                         const QString& action) {
+    auto stream = ExtractReported(member, action);
+    if (!stream)
+        return;
+    try {
+        document.LoadFromStream(*stream);
+    } catch (const EVESKError& error) {
+        document.Clear();
+        Problems.Add(member, error.message(), action);
+    }
 }
 
 void TQXSPCustomFile::ApplyTheme(QImage& bitmap) {
@@ -109,7 +137,7 @@ bool TQXSPCustomFile::IsThemeValid(int value) {
 int TQXSPCustomFile::GetThemeValue(int index) {
     if (index == 0 || !Project)
         return 0;
-    return Project->ReadInteger(kThemes, QStringLiteral("Theme%1").arg(index), 0);
+    return StoredSchemeValue(*Project, index);
 }
 
 QString TQXSPCustomFile::GetThemeName(int index) {
@@ -172,33 +200,33 @@ void TQXSPFile::LoadProject() {
 }
 
 void TQXSPFile::LoadMembers() {
-    // A damaged member ends the loading silently: the members after it stay
-    // empty and the editor shows what could be read.
-    try {
-        ResetProject(ParentIni);
-        ResetProject(EquaIni);
-        ResetBitmap(MaskBmp);
-        ResetBitmap(MainBmp);
-        ResetBitmap(EquaBmp);
+    ResetProject(ParentIni, QStringLiteral("parent.ini"));
+    ResetProject(EquaIni, QStringLiteral("equa.ini"));
+    ResetBitmap(MaskBmp);
+    ResetBitmap(MainBmp);
+    ResetBitmap(EquaBmp);
+    // The header first: whatever a member holds, the skin keeps its name
+    // and author.
+    SkinName = AnsiToWide(FieldText(Header.SkinName, 32));
+    Author = AnsiToWide(FieldText(Header.Author, 32));
+    // A damaged member is reported and left empty; the ones after it load
+    // as if it were fine. Members the editor does not rewrite stay in the
+    // package as they are.
+    LoadBitmapMember(QStringLiteral("main.bmp"), *MainBmp,
+                     QStringLiteral("the main window is shown without textures; the member "
+                                    "is kept as it is"));
+    LoadBitmapMember(QStringLiteral("mask.bmp"), *MaskBmp,
+                     QStringLiteral("ignored; a save makes a new mask"));
+    LoadDocumentMember(QStringLiteral("parent.ini"), *ParentIni,
+                       QStringLiteral("every element keeps its default panel"));
+    LoadDocumentMember(QStringLiteral("equa.ini"), *EquaIni,
+                       QStringLiteral("the built-in equalizer is used"));
+    LoadBitmapMember(QStringLiteral("equa.bmp"), *EquaBmp,
+                     QStringLiteral("the built-in equalizer bitmap is used"));
+}
 
-        const auto loadBitmap = [this](const QString& name, QImage& target) {
-            if (auto stream = ExtractFile(name))
-                target = ReadBitmap(*stream, name);
-        };
-        const auto loadProject = [this](const QString& name, TSkinProject& target) {
-            if (auto stream = ExtractFile(name))
-                target.LoadFromStream(*stream);
-        };
-        loadBitmap(QStringLiteral("main.bmp"), *MainBmp);
-        loadBitmap(QStringLiteral("mask.bmp"), *MaskBmp);
-        loadProject(QStringLiteral("parent.ini"), *ParentIni);
-        loadProject(QStringLiteral("equa.ini"), *EquaIni);
-        loadBitmap(QStringLiteral("equa.bmp"), *EquaBmp);
-
-        SkinName = AnsiToWide(FieldText(Header.SkinName, 32));
-        Author = AnsiToWide(FieldText(Header.Author, 32));
-    } catch (const std::exception&) {
-    }
+void TQXSPFile::LoadBitmapMember(const QString& member, QImage& target, const QString& action) {
+    target = ReadBitmapMember(*this, member, action);
 }
 
 void TQXSPFile::InstallFonts() {
@@ -211,5 +239,17 @@ void TQXSPFile::InstallFonts() {
         ++fonts;
         if (auto stream = ExtractFile(name))
             InstallFont(folder, name, *stream);
+    }
+}
+
+QImage ReadBitmapMember(TVESKCustomFile& package, const QString& member, const QString& action) {
+    const auto stream = package.ExtractReported(member, action);
+    if (!stream)
+        return QImage();
+    try {
+        return DecodeBmp(stream->data(), member).Image;
+    } catch (const EBadBitmap& error) {
+        package.Problems.Add(member, error.Reason, action);
+        return QImage();
     }
 }

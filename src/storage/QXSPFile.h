@@ -32,10 +32,19 @@ public:
     virtual void LoadDefault();
     virtual void LoadFromFile(const QString& fileName);
 
+protected:
+    // Reads a document member; one that cannot be read is reported with
+    // action and leaves the document empty.
+    void LoadDocumentMember(const QString& member, TSkinProject& document, const QString& action);
+
+public:
     QString Author;
     QString SkinName;
     std::unique_ptr<TSkinProject> Project;
     int ThemeCount = 0;
+    // Set when the input was no package and the built-in skin was read in
+    // its place.
+    bool FellBack = false;
 
 private:
     // Set while the built-in skin is being read, so a damaged resource ends
@@ -58,6 +67,8 @@ public:
 
     void Close() override;
     void LoadProject() override;
+    // Each member on its own: one that cannot be read is reported in
+    // Problems and left empty, and the others load all the same.
     virtual void LoadMembers();
     void InstallFonts();
 
@@ -66,4 +77,17 @@ public:
     std::unique_ptr<QImage> EquaBmp;
     std::unique_ptr<TSkinProject> EquaIni;
     std::unique_ptr<QImage> MaskBmp;
+
+private:
+    void LoadBitmapMember(const QString& member, QImage& target, const QString& action);
 };
+
+// A bitmap member decoded; missing gives a null image, and one that cannot be
+// inflated or decoded is reported in the package's Problems with action.
+QImage ReadBitmapMember(TVESKCustomFile& package, const QString& member, const QString& action);
+
+// The colour schemes main.ini stores, as far as they can be read. A count
+// that is no number counts the schemes stored one after another; a hue that
+// is no number is 0. With problems, what was wrong is added there.
+int StoredSchemeCount(TSkinProject& project, TLoadProblems* problems = nullptr);
+int StoredSchemeValue(TSkinProject& project, int index, TLoadProblems* problems = nullptr);

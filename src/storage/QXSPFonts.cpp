@@ -44,17 +44,22 @@ void UnregisterFont(const QString& fileName) {
 
 } // namespace
 
+QString FontsRoot() {
+    if (!qEnvironmentVariable("QX_FONTS_DIR").isEmpty())
+        return QString();
+    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (base.isEmpty())
+        base = QDir::tempPath();
+    return QDir(base).filePath(QStringLiteral("qxskinedit-fonts/"));
+}
+
 QString FontsFolder() {
     // Tests and fuzzers run hostile packages with the fonts sent to a
     // throw-away folder of their own.
     const QString overridden = qEnvironmentVariable("QX_FONTS_DIR");
     if (!overridden.isEmpty())
         return QDir::cleanPath(overridden) + u'/';
-    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (base.isEmpty())
-        base = QDir::tempPath();
-    return QDir(base).filePath(
-        QStringLiteral("qxskinedit-fonts/%1/").arg(QCoreApplication::applicationPid()));
+    return FontsRoot() + QStringLiteral("%1/").arg(QCoreApplication::applicationPid());
 }
 
 bool IsFontMemberName(const QString& name) {

@@ -11,6 +11,9 @@
 // The running editor's fonts folder, ending with a separator; the
 // environment variable QX_FONTS_DIR replaces it (for tests and fuzzers).
 QString FontsFolder();
+// The folder holding every running editor's fonts folder, one per process
+// id, ending with a separator; empty while QX_FONTS_DIR is set.
+QString FontsRoot();
 // Whether a member name is a font: its extension, upper-cased, is ".TTF".
 bool IsFontMemberName(const QString& name);
 // Writes and registers the font unless a file of that name already exists.

@@ -101,19 +101,22 @@ QByteArray Compress(const QByteArray& input) {
     return output;
 }
 
+enum class TInflate { Done, Damaged, TooLarge };
+
 // Inflates one complete zlib stream, growing the room by the compressed size
 // (rounded up) each time. A stream that is damaged, ends early or would
-// inflate past the limit yields false: to the caller that is a missing member.
-bool Decompress(const QByteArray& input, qint64 limit, QByteArray& output) {
+// inflate past the limit is no result: to the caller that is a missing member.
+TInflate Decompress(const QByteArray& input, qint64 limit, QByteArray& output) {
     if (input.isEmpty())
-        return false;
+        return TInflate::Damaged;
     const qint64 step = RoundUp256(input.size());
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK)
-        return false;
+        return TInflate::Damaged;
     zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(input.constData()));
     zs.avail_in = uInt(input.size());
     bool complete = false;
+    bool tooLarge = false;
     try {
         // One byte of room beyond the limit tells a stream of exactly the
         // limit from one that goes on.
@@ -125,14 +128,17 @@ bool Decompress(const QByteArray& input, qint64 limit, QByteArray& output) {
             const int status = inflate(&zs, Z_NO_FLUSH);
             if (status == Z_STREAM_END) {
                 complete = qint64(zs.total_out) <= limit;
+                tooLarge = !complete;
                 break;
             }
             if (status != Z_OK && status != Z_BUF_ERROR)
                 break; // damaged data, a preset dictionary, no memory
             if (zs.avail_out != 0)
                 break; // all input used up and the stream has not ended
-            if (room > limit)
-                break; // the bomb case: full beyond the limit
+            if (room > limit) {
+                tooLarge = true; // the bomb case: full beyond the limit
+                break;
+            }
             room = std::min(room + step, limit + 1);
             if (room > output.capacity())
                 output.reserve(std::min(std::max(room, 2 * output.capacity()), limit + 1));
@@ -140,13 +146,14 @@ bool Decompress(const QByteArray& input, qint64 limit, QByteArray& output) {
         }
     } catch (const std::bad_alloc&) {
         complete = false;
+        tooLarge = true;
     }
     if (complete)
         output.resize(qsizetype(zs.total_out));
     else
         output.clear();
     inflateEnd(&zs);
-    return complete;
+    return complete ? TInflate::Done : tooLarge ? TInflate::TooLarge : TInflate::Damaged;
 }
 
 } // namespace
@@ -177,21 +184,50 @@ std::uint8_t TVESKCustomFile::GetVersion() {
 }
 
 std::unique_ptr<QBuffer> TVESKCustomFile::ExtractFile(const QString& name) {
-    if (!FData || !FItems)
+    QString unused;
+    return Inflated(name, unused);
+}
+
+std::unique_ptr<QBuffer> TVESKCustomFile::ExtractReported(const QString& name,
+                                                          const QString& action) {
+    QString reason;
+    auto stream = Inflated(name, reason);
+    if (!stream && !reason.isEmpty())
+        Problems.Add(name, reason, action);
+    return stream;
+}
+
+std::unique_ptr<QBuffer> TVESKCustomFile::Inflated(const QString& name, QString& reason) {
+    const int index = IndexOf(name);
+    if (!FData || index < 0)
         return nullptr;
-    const QByteArray wanted = StoredName(name);
-    for (const auto& item : *FItems) {
-        if (!SameName(FieldText(item->Name, kNameSize), wanted))
-            continue;
-        // Offsets come from the file as stored, so they may point anywhere.
-        if (!Addressable(*item, FData->size()))
-            return nullptr;
-        QByteArray inflated;
-        if (!Decompress(ReadDataAt(*FData, *item), MaxMemberSize, inflated))
-            return nullptr;
-        return NewMemoryStream(inflated);
+    const TVESKFileItem& item = *Items(index);
+    // Members added or loaded always lie in the data area; a record changed
+    // from outside may not.
+    if (!Addressable(item, FData->size())) {
+        reason = QStringLiteral("its bytes lie outside the package");
+        return nullptr;
     }
+    QByteArray inflated;
+    switch (Decompress(ReadDataAt(*FData, item), MaxMemberSize, inflated)) {
+    case TInflate::Done:
+        return NewMemoryStream(inflated);
+    case TInflate::TooLarge:
+        reason = QStringLiteral("it inflates past %1 MiB").arg(MaxMemberSize >> 20);
+        return nullptr;
+    case TInflate::Damaged:
+        break;
+    }
+    reason = QStringLiteral("its compressed bytes are damaged");
     return nullptr;
+}
+
+int TVESKCustomFile::IndexOf(const QString& name) const {
+    const QByteArray wanted = StoredName(name);
+    for (int i = 0; i < Count(); ++i)
+        if (SameName(FieldText(Items(i)->Name, kNameSize), wanted))
+            return i;
+    return -1;
 }
 
 bool TVESKCustomFile::LoadFromStream(QIODevice& source) {
@@ -221,14 +257,40 @@ bool TVESKCustomFile::LoadFromStream(QIODevice& source) {
             ReadBuffer(*input, item.get(), sizeof(TVESKFileItem));
             // ReadBytes refuses a size beyond the remaining input before it
             // allocates anything.
-            AppendData(*FData, ReadBytes(*input, item->CompressedSize));
-            FItems->push_back(std::move(item));
+            const QByteArray bytes = ReadBytes(*input, item->CompressedSize);
+            TakeMember(std::move(item), bytes);
         }
     } catch (...) {
         Header.Count = std::uint32_t(Count());
         throw;
     }
+    Header.Count = std::uint32_t(Count());
     return true;
+}
+
+void TVESKCustomFile::TakeMember(std::unique_ptr<TVESKFileItem> item, const QByteArray& bytes) {
+    const QString name = AnsiToWide(FieldText(item->Name, kNameSize));
+    if (const int twin = IndexOf(name); twin >= 0) {
+        Problems.Add(name,
+                     QStringLiteral("the package already holds a member \"%1\" (names are "
+                                    "compared ignoring letter case)")
+                         .arg(ItemName(twin)),
+                     QStringLiteral("ignored; the first one is used, as the player does"),
+                     TProblemKind::DuplicateName);
+        return;
+    }
+    const std::uint32_t at = std::uint32_t(FData->size());
+    if (item->Offset != at) {
+        Problems.Add(name,
+                     QStringLiteral("its stored offset %1 is not where its bytes are (%2)")
+                         .arg(item->Offset)
+                         .arg(at),
+                     QStringLiteral("read from where its bytes are"),
+                     TProblemKind::MisplacedOffset);
+        item->Offset = at;
+    }
+    AppendData(*FData, bytes);
+    FItems->push_back(std::move(item));
 }
 
 void TVESKCustomFile::Close() {
@@ -264,6 +326,7 @@ void TVESKCustomFile::SaveToStream(QIODevice& destination) {
 void TVESKCustomFile::Reset() {
     Close();
     ClearItems();
+    Problems.Clear();
     FData = NewMemoryStream();
     FItems = std::make_unique<std::vector<std::unique_ptr<TVESKFileItem>>>();
 }
@@ -313,13 +376,7 @@ void TVESKCustomFile::AddFile(const QString& name, QIODevice* source) {
 }
 
 void TVESKCustomFile::RemoveFile(const QString& name) {
-    const QByteArray wanted = StoredName(name);
-    for (int i = 0; i < Count(); ++i) {
-        if (SameName(FieldText(Items(i)->Name, kNameSize), wanted)) {
-            DeleteItem(i);
-            return;
-        }
-    }
+    DeleteItem(IndexOf(name));
 }
 
 void TVESKCustomFile::DeleteItem(int index) {

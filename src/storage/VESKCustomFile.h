@@ -10,6 +10,8 @@
 #include <QIODevice>
 #include <QString>
 
+#include "storage/LoadProblems.h"
+
 // The package file: a 76-byte header followed by member records, each a
 // 44-byte record and the member's zlib stream. All integers little-endian.
 
@@ -62,8 +64,16 @@ public:
     // missing, no data area exists, or its bytes are not one complete zlib
     // stream within MaxMemberSize.
     virtual std::unique_ptr<QBuffer> ExtractFile(const QString& name);
+    // As ExtractFile; a member that is there but cannot be inflated is also
+    // added to Problems, with action as what the caller does instead.
+    std::unique_ptr<QBuffer> ExtractReported(const QString& name, const QString& action);
     // False for input that is not a package; raises EReadError when a record
-    // or member is cut short.
+    // or member is cut short. Another writer's package may store offsets
+    // that are not where a member's bytes are: each member is read from
+    // where its bytes follow its record. Of members of the same name (ASCII
+    // case ignored) the first stays, as the player reads it; the others are
+    // dropped so nothing can stand in front of a member the editor writes.
+    // Both are added to Problems.
     virtual bool LoadFromStream(QIODevice& source);
     virtual void Close();
     // Raises EReadError, before writing anything, when a record's bytes are
@@ -72,6 +82,8 @@ public:
 
     void Reset();
     int Count() const;
+    // The index of the first member of that name, or -1.
+    int IndexOf(const QString& name) const;
     const TVESKFileItem* Items(int index) const;
     // Names are looked up as a record stores them (cut to 32 characters).
     // A source larger than MaxMemberSize raises EOutOfMemory.
@@ -85,8 +97,16 @@ public:
     QString ItemName(int index) const;
 
     TVESKFileHeader Header{};
+    // What the last load found wrong and how it was taken instead; emptied
+    // by Reset. Loaders of members add theirs.
+    TLoadProblems Problems;
 
 protected:
+    // The inflated member; null with reason empty when there is no such
+    // member, with the reason when its bytes cannot be inflated.
+    std::unique_ptr<QBuffer> Inflated(const QString& name, QString& reason);
+    void TakeMember(std::unique_ptr<TVESKFileItem> item, const QByteArray& bytes);
+
     // Absent until the first Reset, as the member table is.
     std::unique_ptr<QBuffer> FData;
     std::unique_ptr<std::vector<std::unique_ptr<TVESKFileItem>>> FItems;

@@ -25,9 +25,29 @@ public:
     EOutOfMemory() : EVESKError(QStringLiteral("Out of memory while expanding memory stream")) {}
 };
 
-// Text that should have held an integer did not.
+// Text that should have held an integer did not. A value read from a
+// document names its place before the classic text: the member and, in it,
+// the section and key ("main.ini [SKIN_OPTIONS] SpectrumPeaks: '2  ' is not
+// a valid integer value").
 class EConvertError : public EVESKError {
 public:
-    explicit EConvertError(const QString& value)
-        : EVESKError(QStringLiteral("'%1' is not a valid integer value").arg(value)) {}
+    explicit EConvertError(const QString& value, const QString& member = QString(),
+                           const QString& where = QString())
+        : EVESKError(Join(member, Detail(value, where))), Value(value), Member(member),
+          Where(where) {}
+    // The message without the member, as a report lists it beside the member.
+    QString Detail() const { return Detail(Value, Where); }
+
+    QString Value;
+    QString Member;
+    QString Where;
+
+private:
+    static QString Detail(const QString& value, const QString& where) {
+        const QString text = QStringLiteral("'%1' is not a valid integer value").arg(value);
+        return where.isEmpty() ? text : where + QStringLiteral(": ") + text;
+    }
+    static QString Join(const QString& member, const QString& detail) {
+        return member.isEmpty() ? detail : member + u' ' + detail;
+    }
 };

@@ -183,7 +183,11 @@ void TVESKIniFileW::WriteString(const QString& section, const QString& key, cons
 }
 
 int TVESKIniFileW::ReadInteger(const QString& section, const QString& key, int defaultValue) {
-    return StrToInt(ReadString(section, key, QString::number(defaultValue)));
+    try {
+        return StrToInt(ReadString(section, key, QString::number(defaultValue)));
+    } catch (const EConvertError& error) {
+        throw EConvertError(error.Value, Origin, QStringLiteral("[%1] %2").arg(section, key));
+    }
 }
 
 bool TVESKIniFileW::ReadBool(const QString& section, const QString& key, bool defaultValue) {

@@ -28,6 +28,7 @@ public:
     virtual bool SaveToFile();
     // Adds the stream's sections to the present content.
     virtual void LoadFromStream(QIODevice& source);
+    // Raises EConvertError naming the value's place when it is no integer.
     virtual int ReadInteger(const QString& section, const QString& key, int defaultValue);
     virtual QString ReadString(const QString& section, const QString& key,
                                const QString& defaultValue);
@@ -55,6 +56,9 @@ public:
     // The encoding SaveToFile uses: code page text when set, UTF-16LE with
     // a byte-order mark otherwise.
     bool Ansi = false;
+    // The member the document holds ("main.ini"), named with the section and
+    // key when a value does not parse.
+    QString Origin;
 
 private:
     void AddLines(const TVESKStringListW& lines);

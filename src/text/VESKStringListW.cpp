@@ -124,15 +124,22 @@ bool TVESKStringListW::LoadFromStream(QIODevice& source) {
         SetText(QString());
         return true;
     }
-    uchar mark[2];
-    ReadBuffer(source, mark, 2);
-    if (mark[0] == 0xFF && mark[1] == 0xFE) {
+    const qint64 start = source.pos();
+    const QByteArray text = ReadBytes(source, source.size() - start);
+    // The mark is read as two bytes wherever the stream stands.
+    if (text.size() < 2)
+        throw EReadError();
+    if (text.startsWith("\xFF\xFE")) {
         // An odd trailing byte is half a character: leave it unread.
-        const qint64 rest = source.size() - source.pos();
-        SetText(Utf16LeToWide(ReadBytes(source, rest & ~qint64(1))));
+        const QByteArray units = text.mid(2, (text.size() - 2) & ~qsizetype(1));
+        source.seek(start + 2 + units.size());
+        SetText(Utf16LeToWide(units));
+    } else if (text.startsWith("\xEF\xBB\xBF")) {
+        // Text editors save UTF-8 with this mark; without it, text stays the
+        // code page's, byte for byte.
+        SetText(QString::fromUtf8(text.mid(3)));
     } else {
-        source.seek(source.pos() - 2);
-        SetText(AnsiToWide(ReadBytes(source, source.size() - source.pos())));
+        SetText(AnsiToWide(text));
     }
     return true;
 }

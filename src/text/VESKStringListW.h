@@ -52,7 +52,8 @@ public:
     // few hundred keys), so a longer one is refused before it is read.
     static constexpr qint64 MaxTextSize = qint64(4) * 1024 * 1024;
 
-    // UTF-16LE after a byte-order mark, otherwise 8-bit code page text, from
+    // UTF-16LE or UTF-8 after its byte-order mark, otherwise 8-bit code page
+    // text, from
     // the stream's position to its end. Raises EOutOfMemory for more than
     // MaxTextSize bytes.
     bool LoadFromStream(QIODevice& source);

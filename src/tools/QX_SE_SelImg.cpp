@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QLabel>
 #include <QPixmap>
@@ -14,16 +13,13 @@
 
 #include "editor/EditorDialogs.h"
 #include "editor/ErrorBox.h"
+#include "graphics/BmpDecoder.h"
 
 namespace {
 
 const QSize ClientSize(498, 374);
 const QSize ScrollBoxSize(497, 337);
 const QString BitmapFilter = QStringLiteral("Bitmap (*.bmp)");
-
-// A bitmap file is a stranger's: its header may declare any size. Beyond
-// this, in 32-bit pixels, no texture sheet is real.
-constexpr qint64 MaxBitmapBytes = qint64(256) << 20;
 
 std::runtime_error Error(const QString& text) {
     return std::runtime_error(text.toStdString());
@@ -85,27 +81,10 @@ void TOpenImgForm::SetBitmap(const QImage& bitmap) {
 }
 
 void TOpenImgForm::LoadBitmap(const QString& fileName) {
-    QImageReader reader(fileName, "bmp");
-    // Only bitmap files: a picture of another kind named *.bmp is refused
-    // like any other file that is not a bitmap.
-    reader.setAutoDetectImageFormat(false);
-    const QSize declared = reader.size();
-    const QString notBitmap = QStringLiteral("\"%1\" is not a readable bitmap").arg(fileName);
-    if (!reader.canRead() || !declared.isValid())
-        throw Error(notBitmap);
-    if (qint64(declared.width()) * declared.height() * 4 > MaxBitmapBytes)
-        throw Error(QStringLiteral("\"%1\" is too large a bitmap (%2 x %3)")
-                        .arg(fileName)
-                        .arg(declared.width())
-                        .arg(declared.height()));
-    QImage image = reader.read();
-    if (image.isNull())
-        throw Error(notBitmap);
-    // The caller's pixel layout survives a replacement, so it can go on
-    // treating the sheet as it did.
-    if (!FBitmap.isNull() && image.format() != FBitmap.format())
-        image = image.convertToFormat(FBitmap.format());
-    SetBitmap(image);
+    // The new sheet is taken exactly as the file holds it: never converted
+    // to the layout of the one it replaces, whose 8 or 1 bits per pixel
+    // would dither or blacken it.
+    SetBitmap(ReadBmpFile(fileName).Image);
 }
 
 void TOpenImgForm::SaveBitmap(const QString& fileName) const {

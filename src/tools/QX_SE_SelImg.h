@@ -20,7 +20,9 @@ public:
     const QImage& Bitmap() const { return FBitmap; }
     void SetBitmap(const QImage& bitmap);
 
-    // Both throw std::runtime_error; the window keeps its bitmap then.
+    // Both throw std::runtime_error (a bitmap that cannot be read as
+    // EBadBitmap, naming the file and the reason); the window keeps its
+    // bitmap then.
     void LoadBitmap(const QString& fileName);
     void SaveBitmap(const QString& fileName) const;
 

@@ -74,11 +74,11 @@ private slots:
         QCOMPARE(Qxsp({"pack", path("c"), path("c.qxsp")}).status, 0);
         WriteFile(path("font.ttf"), "not really a font");
         QCOMPARE(Qxsp({"add", path("c.qxsp"), "Font.ttf", path("font.ttf")}).status, 0);
-        QCOMPARE(Qxsp({"add", path("c.qxsp"), "MAIN.INI", path("font.ttf")}).status, 0);
+        QCOMPARE(Qxsp({"add", path("c.qxsp"), "main.ini", path("font.ttf")}).status, 0);
         const QxspRun list = Qxsp({"list", path("c.qxsp")});
         QVERIFY(list.out.contains("Members: 4"));
-        QVERIFY(list.out.indexOf("Font.ttf") < list.out.indexOf("MAIN.INI"));
-        QCOMPARE(Qxsp({"extract", path("c.qxsp"), "main.ini"}).out,
+        QVERIFY(list.out.indexOf("Font.ttf") < list.out.indexOf("main.ini"));
+        QCOMPARE(Qxsp({"extract", path("c.qxsp"), "MAIN.INI"}).out,
                  QByteArray("not really a font"));
 
         QCOMPARE(Qxsp({"remove", path("c.qxsp"), "info.txt"}).status, 0);
@@ -87,6 +87,58 @@ private slots:
         const QxspRun missing = Qxsp({"remove", path("c.qxsp"), "info.txt"});
         QCOMPARE(missing.status, 1);
         QCOMPARE(ReadFile(path("c.qxsp")), before);
+    }
+
+    // A name goes in only when it comes out of the package as the same file
+    // again; otherwise nothing is written at all.
+    void refusesNamesThatWouldNotComeBack_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QByteArray>("message");
+        const QString long33 = QString(29, u'n') + ".ttf";
+        QTest::newRow("add: 33 characters") << "add" << QStringList{long33} << QByteArray("longer");
+        QTest::newRow("add: a twin by letter case")
+            << "add" << QStringList{"MAIN.INI"} << QByteArray("would replace member \"main.ini\"");
+        QTest::newRow("add: a path") << "add" << QStringList{"../x.ttf"} << QByteArray("refusing");
+        QTest::newRow("add: outside the code page")
+            << "add" << QStringList{u"\u65E5.ttf"_qs} << QByteArray("cannot store");
+        QTest::newRow("pack: 33 characters")
+            << "pack" << QStringList{"main.ini", long33} << QByteArray("longer");
+        QTest::newRow("pack: twins by letter case")
+            << "pack" << QStringList{"main.ini", "Main.INI"} << QByteArray("collide");
+    }
+    void refusesNamesThatWouldNotComeBack() {
+        QFETCH(QString, command);
+        QFETCH(QStringList, names);
+        QFETCH(QByteArray, message);
+        makeSourceFolder("names");
+        QCOMPARE(Qxsp({"pack", path("names"), path("names.qxsp")}).status, 0);
+        const QByteArray before = ReadFile(path("names.qxsp"));
+        QxspRun run;
+        if (command == QLatin1String("add")) {
+            run = Qxsp({"add", path("names.qxsp"), names.first(), path("names/main.ini")});
+        } else {
+            QString manifest = "skin=S\nauthor=A\n";
+            for (const QString& name : names) {
+                WriteFile(path("names/" + name), "x");
+                manifest += "member=" + name + "\n";
+            }
+            WriteFile(path("names/qxsp-manifest.txt"), manifest.toUtf8());
+            run = Qxsp({"pack", path("names"), path("names.qxsp")});
+        }
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(message), run.err.constData());
+        QCOMPARE(ReadFile(path("names.qxsp")), before);
+    }
+
+    void listShowsNamesAsTheyAre() {
+        makeSourceFolder("percent");
+        WriteFile(path("percent/100%2 %1.txt"), "x");
+        WriteFile(path("percent/qxsp-manifest.txt"), "member=100%2 %1.txt\n");
+        QCOMPARE(Qxsp({"pack", path("percent"), path("percent.qxsp")}).status, 0);
+        const QxspRun list = Qxsp({"list", path("percent.qxsp")});
+        QVERIFY2(list.out.contains("100%2 %1.txt" + QByteArray(20, ' ') + "          1"),
+                 list.out.constData());
     }
 
     void exitStatusesAndMessages_data() {
@@ -146,7 +198,7 @@ private slots:
                                 path("huge.qxsp")});
         shell.waitForFinished(60000);
         const QxspRun run{shell.exitCode(), shell.readAllStandardOutput(),
-                      shell.readAllStandardError()};
+                          shell.readAllStandardError()};
 #endif
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains("Stream read error"), run.err.constData());

@@ -25,6 +25,9 @@ private slots:
         QTest::addColumn<QString>("rendered");
         QTest::newRow("main window") << 0 << "main.bmp"
                                      << "Leftbar";
+        // Every element of the preview, not only its frame.
+        QTest::newRow("main window button") << 0 << "main.bmp"
+                                            << "MENUBTN";
         QTest::newRow("equalizer") << 1 << "equa.bmp"
                                    << "main_";
         QTest::newRow("tray") << 2 << "tray.bmp"
@@ -36,7 +39,8 @@ private slots:
         QFETCH(QString, member);
         QFETCH(QString, rendered);
         TForm f(page);
-        QImage picture(400, 300, QImage::Format_RGB32);
+        // As large as the sheet it replaces, so every texture lies inside.
+        QImage picture(f.Form.PageBitmap(page)->size(), QImage::Format_RGB32);
         picture.fill(qRgb(12, 34, 56));
         f.Dialogs.Picture = picture;
         auto* element = qobject_cast<TVESKSESkin*>(f.Element(rendered));

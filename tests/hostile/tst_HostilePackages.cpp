@@ -87,6 +87,9 @@ private:
         }
         if (load.contains("skin_name"))
             QCOMPARE(file.SkinName, load["skin_name"].toString());
+        for (const QJsonValue& member : load["problems"].toArray())
+            QVERIFY2(file.Problems.Concerns(member.toString()),
+                     qPrintable(file.Problems.Lines().join(u'\n')));
         for (const QJsonValue& read : load["read"].toArray()) {
             const QJsonArray at = read.toArray();
             QCOMPARE(file.Project->ReadString(at[0].toString(), at[1].toString(), "<missing>"),
@@ -127,9 +130,7 @@ private slots:
         CurrentTheme = 0;
     }
 
-    void loadsAsTheManifestSays_data() {
-        AddCorpusRows(cases);
-    }
+    void loadsAsTheManifestSays_data() { AddCorpusRows(cases); }
     void loadsAsTheManifestSays() {
         QFETCH(QString, path);
         QFETCH(QJsonObject, load);

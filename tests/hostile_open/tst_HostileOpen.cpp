@@ -12,10 +12,12 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "AnswerDialogs.h"
 #include "HostileCorpus.h"
 #include "TestRegistry.h"
+#include "editor/LoadReportForm.h"
 #include "editor/QX_SE.h"
 #include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
@@ -76,9 +78,7 @@ private slots:
         folders.Leave();
     }
 
-    void opensAsTheManifestSays_data() {
-        AddCorpusRows(cases);
-    }
+    void opensAsTheManifestSays_data() { AddCorpusRows(cases); }
     void opensAsTheManifestSays() {
         QFETCH(QString, path);
         QFETCH(QJsonObject, load);
@@ -95,6 +95,9 @@ private slots:
             // The editor adds the members a skin lacks from its templates.
             if (load.contains("count"))
                 QVERIFY(form->SkinFile->Count() >= load["count"].toInt());
+            // What it could not read is listed after the open.
+            if (load.contains("problems"))
+                QVERIFY(form->LoadReport && form->LoadReport->List()->topLevelItemCount() > 0);
         } else {
             // The error reaches the user once and the skin they had stays.
             QCOMPARE(ErrorBoxTexts.size(), 1);

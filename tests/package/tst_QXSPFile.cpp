@@ -1,13 +1,22 @@
+#include <csignal>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestFiles.h"
 #include "TestPackages.h"
 #include "TestRegistry.h"
+#include "storage/FontsCleanup.h"
 #include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
 #include "storage/VESKErrors.h"
@@ -15,7 +24,6 @@
 #include "text/SkinProject.h"
 
 namespace {
-
 
 bool Load(TQXSPCustomFile& file, const QByteArray& bytes) {
     QBuffer buffer;
@@ -31,16 +39,6 @@ QByteArray BmpBytes(int width, int height, QRgb fill) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return buffer.data();
-}
-
-// A BMP header that declares a picture far too large to hold, with only a
-// few bytes of pixels behind it.
-QByteArray HugeBmpHeader() {
-    QByteArray bmp = BmpBytes(4, 4, qRgb(1, 2, 3));
-    const qint32 side = 100000;
-    memcpy(bmp.data() + 18, &side, 4);
-    memcpy(bmp.data() + 22, &side, 4);
-    return bmp;
 }
 
 } // namespace
@@ -64,6 +62,13 @@ private slots:
             << QStringList{"Default", "Warm", "Noname"} << QList<int>{0, 20, 0};
         QTest::newRow("negative count") << QByteArray("[SKIN_THEMES]\r\nCount=-7\r\n")
                                         << QStringList{"Default"} << QList<int>{0};
+        // What cannot be read drops nothing after it.
+        QTest::newRow("count no number")
+            << QByteArray("[SKIN_THEMES]\r\nCount=many\r\nName1=A\r\nTheme1=5\r\nName2=B\r\n")
+            << QStringList{"Default", "A", "B"} << QList<int>{0, 5, 0};
+        QTest::newRow("hue no number")
+            << QByteArray("[SKIN_THEMES]\r\nCount=3\r\nTheme1=1\r\nTheme2=2  \r\nTheme3=5\r\n")
+            << QStringList{"Default", "Noname", "Noname", "Noname"} << QList<int>{0, 1, 0, 5};
     }
     void colourSchemes() {
         QFETCH(QByteArray, themes);
@@ -114,6 +119,7 @@ private slots:
         QVERIFY(file.Project->FindSection("SKIN_OBJS") >= 0);
         QVERIFY(!file.MainBmp->isNull());
         QVERIFY(!file.SkinName.isEmpty());
+        QVERIFY(file.FellBack);
     }
 
     void membersBecomeObjects() {
@@ -130,27 +136,6 @@ private slots:
         QVERIFY(file.EquaIni->FindSection("SKIN_OBJS") < 0);
         QVERIFY(file.EquaBmp->isNull());
         QVERIFY(file.MaskBmp->isNull());
-    }
-
-    void badBitmapStopsLaterMembersSilently_data() {
-        QTest::addColumn<QByteArray>("mainBmp");
-        QTest::newRow("not a bitmap") << QByteArray("certainly not a BMP");
-        QTest::newRow("100000 x 100000") << HugeBmpHeader();
-    }
-    void badBitmapStopsLaterMembersSilently() {
-        QFETCH(QByteArray, mainBmp);
-        TQXSPFile file;
-        QVERIFY(Load(file, PackageBytes({{"main.ini", "[A]\r\nx=1\r\n"}})));
-        QVERIFY(Load(file, PackageBytes({{"main.ini", "[B]\r\nx=1\r\n"},
-                                         {"main.bmp", mainBmp},
-                                         {"parent.ini", "[PARENT]\r\nPLAY=MAIN\r\n"},
-                                         {"equa.bmp", BmpBytes(3, 3, qRgb(0, 0, 0))}},
-                                        "Second")));
-        QCOMPARE(file.Project->ReadString("B", "x", ""), QStringLiteral("1"));
-        QVERIFY(file.MainBmp->isNull());
-        QVERIFY(file.ParentIni->FindSection("PARENT") < 0);
-        QVERIFY(file.EquaBmp->isNull());
-        QCOMPARE(file.SkinName, QStringLiteral("Test skin")); // the previous load's
     }
 
     void cutShortPackageRaisesAfterLoadingWhatWasRead() {
@@ -219,6 +204,48 @@ private slots:
                  qPrintable(everything.join(',')));
         QVERIFY(!QFile::exists(dir.filePath("veskskin_../x.ttf")));
         QVERIFY(!QFile::exists("/abs.ttf"));
+    }
+
+    // Ended by a signal, or crashed and started again: fonts never outlive
+    // the run that wrote them.
+    void fontsGoAlsoWhenARunEnds_data() {
+        QTest::addColumn<int>("ending"); // a signal, or 0 for a run that is gone
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("crashed run") << 0;
+    }
+    void fontsGoAlsoWhenARunEnds() {
+        QFETCH(int, ending);
+        QTemporaryDir dir;
+        const auto runFolder = [&](qint64 pid) {
+            const QString folder = dir.filePath(QString::number(pid) + u'/');
+            QDir().mkpath(folder);
+            WriteFile(folder + "veskskin_a.ttf", "font");
+            return folder;
+        };
+        const QString alive = runFolder(QCoreApplication::applicationPid());
+        QProcess ended;
+        ended.start("true", {});
+        QVERIFY(ended.waitForStarted());
+        const QString gone = ending ? alive : runFolder(ended.processId());
+        QVERIFY(ended.waitForFinished());
+        if (ending) {
+            // Set up before the fork: the child of a threaded process may do
+            // only what a signal handler may.
+            RemoveFontsOnSignals(alive);
+            const pid_t child = fork();
+            if (child == 0) {
+                raise(ending);
+                _exit(0);
+            }
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == ending);
+        } else {
+            RemoveStaleFontFolders(dir.path());
+            QVERIFY(QFile::exists(alive + "veskskin_a.ttf"));
+        }
+        QVERIFY(!QDir(gone).exists());
     }
 };
 

@@ -5,15 +5,20 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "AnswerDialogs.h"
 #include "PreviewTestSupport.h"
+#include "QxspProcess.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 #include "controls/VESK_SE_Panel.h"
+#include "editor/LoadReportForm.h"
 #include "editor/QX_SE.h"
 #include "editor/SkinLoader.h"
 #include "editor/SkinPreviewSet.h"
 #include "storage/QXSPFile.h"
+#include "storage/VESKCodePage.h"
 
 using namespace PreviewTest;
 
@@ -252,6 +257,95 @@ private slots:
         auto package = DefaultPackage();
         PutMember(*package, name, "x");
         QCOMPARE(TSkinLoader::FontMembers(*package).contains(name), font);
+    }
+
+    // A damaged member costs only itself: the skin opens with its name,
+    // author and everything else, one report after the open lists what was
+    // wrong and what the editor did, and the package tool will not compile
+    // the package as it stands.
+    void damagedMemberIsReported_data() {
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("problem");
+        auto package = DefaultPackage();
+        const QByteArray bitmap = package->ExtractFile("main.bmp")->data();
+        QByteArray ini = package->ExtractFile("main.ini")->data();
+        ini.replace("BARSIZE=6", "BARSIZE=2  ");
+        QTest::newRow("main.bmp cut short")
+            << "main.bmp" << bitmap.left(bitmap.size() / 2) << "pixel area is cut short";
+        QTest::newRow("equa.bmp not a bitmap")
+            << "equa.bmp" << QByteArray("plain text") << "does not begin with";
+        QTest::newRow("a value with blanks")
+            << "main.ini" << ini << "[SKIN_WIDTHS] BARSIZE: '2  ' is not a valid integer value";
+    }
+    void damagedMemberIsReported() {
+        QFETCH(QString, member);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, problem);
+        const QString path =
+            Package([&](TVESKCustomFile& package) { PutMember(package, member, content); });
+        TQXForm form(&FDialogs);
+        const QString name = form.Edit2->text(), author = form.Edit3->text();
+        Open(form, path);
+        QCOMPARE(form.Edit2->text(), name);
+        QCOMPARE(form.Edit3->text(), author);
+        QVERIFY(form.LoadReport && form.LoadReport->isVisible() && !form.LoadReport->isModal());
+        const QTreeWidget* list = form.LoadReport->List();
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QCOMPARE(list->topLevelItem(0)->text(0), member);
+        QVERIFY2(list->topLevelItem(0)->text(1).contains(problem),
+                 qPrintable(list->topLevelItem(0)->text(1)));
+        QVERIFY(!list->topLevelItem(0)->text(2).isEmpty());
+        // The members after it loaded: the element list and the other
+        // previews are there.
+        QVERIFY(form.CheckListBox1->count() > 50);
+        QVERIFY(Colours(RenderPreviewImage(form.TrayControlMain)).size() > 50);
+
+        const QxspRun run = Qxsp({"compile", path, FDir.filePath("compiled.qxsp")});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(member.toUtf8()), run.err.constData());
+        QVERIFY(!QFile::exists(FDir.filePath("compiled.qxsp")));
+    }
+
+    // A file that is no package is said to be so, then the built-in skin
+    // takes the place of the skin the user had.
+    void notAPackageIsSaidSo() {
+        TQXForm form(&FDialogs);
+        Open(form, Package([](TVESKCustomFile& package) {
+                 SetFieldText(package.Header.SkinName, 32, "Mine");
+             }));
+        const QString text = FDir.filePath("words.qxsp");
+        WriteFile(text,
+                  QByteArray("These are words, not a skin package, long enough for a header."));
+        Open(form, text);
+        QCOMPARE(FDialogs.InformationCalls, 1);
+        QVERIFY(FDialogs.InformationText.contains("words.qxsp"));
+        QVERIFY(form.SkinFile->FellBack && form.SkinFile->SkinName != QLatin1String("Mine"));
+    }
+
+    // main.ini saved by a text editor as UTF-8 with its mark reads as the
+    // same text in the code page does.
+    void utf8WithMarkRendersAsCodePage() {
+        auto package = DefaultPackage();
+        QByteArray ansi = package->ExtractFile("main.ini")->data();
+        ansi.replace("[SKIN_THEMES]\r\n", "[SKIN_THEMES]\r\nName2=\xD2\xB8\xEF\xEB\xE0\xFF\r\n");
+        const QByteArray utf8 = "\xEF\xBB\xBF" + AnsiToWide(ansi).toUtf8();
+        QList<QImage> pictures;
+        QStringList schemes;
+        for (const QByteArray& text : {ansi, utf8}) {
+            const QString path =
+                Package([&](TVESKCustomFile& edited) { PutMember(edited, "main.ini", text); });
+            auto file = std::make_unique<TQXSPFile>();
+            file->LoadFromFile(path);
+            QVERIFY(file->Problems.IsEmpty());
+            schemes << file->GetThemeName(2);
+            TSkinPreviewSet previews;
+            previews.Load(std::move(file));
+            pictures << RenderPreviewImage(previews.Root(TSkinWindow::Main));
+        }
+        QCOMPARE(schemes[0], u"\u0422\u0451\u043F\u043B\u0430\u044F"_qs);
+        QCOMPARE(schemes[1], schemes[0]);
+        QCOMPARE(pictures[1], pictures[0]);
     }
 };
 

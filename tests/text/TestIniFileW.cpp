@@ -134,6 +134,8 @@ private slots:
                                  << u"\u041E\u0431\u043B\u043E\u0436\u043A\u0430 \u0451\u0401"_qs;
         QTest::newRow("outside the code page") << u"\u4E2D\u00E9\u20AC"_qs << u"??\u20AC"_qs;
         QTest::newRow("surrogate pair") << u"a\U0001F600b"_qs << "a??b";
+        // The code page's one unassigned byte, read from a member as it is.
+        QTest::newRow("byte 0x98") << u"x\u0098y"_qs << u"x\u0098y"_qs;
     }
     void roundTrip() {
         QFETCH(QString, value);
@@ -145,6 +147,11 @@ private slots:
             Load(copy, Save(ini, ansi));
             QCOMPARE(copy.ReadString("S", "key", "missing"), ansi ? ansiValue : value);
         }
+        // Code page text without a mark is written back byte for byte.
+        const QByteArray ansi = Save(ini, true);
+        TVESKIniFileW copy;
+        Load(copy, ansi);
+        QCOMPARE(Save(copy, true), ansi);
     }
 
     void readString_data() {
@@ -239,7 +246,16 @@ private slots:
             ini.ReadInteger("S", "bad", 0);
             QFAIL("no error raised");
         } catch (const EConvertError& error) {
-            QCOMPARE(error.message(), QString("'abc' is not a valid integer value"));
+            QCOMPARE(error.message(), QString("[S] bad: 'abc' is not a valid integer value"));
+        }
+        // A document read from a member names it too.
+        ini.Origin = "main.ini";
+        try {
+            ini.ReadInteger("S", "bad", 0);
+        } catch (const EConvertError& error) {
+            QCOMPARE(error.message(),
+                     QString("main.ini [S] bad: 'abc' is not a valid integer value"));
+            QCOMPARE(error.Detail(), QString("[S] bad: 'abc' is not a valid integer value"));
         }
         QVERIFY_THROWS_EXCEPTION(EConvertError, ini.ReadInteger("S", "empty", 5));
     }

@@ -68,8 +68,12 @@ private slots:
         QTest::newRow("Windows-1251")
             << QByteArray("\xCF\xF0\xE8\r\n\xE2\xE5\xF2") << 0
             << QStringList{u"\u041F\u0440\u0438"_qs, u"\u0432\u0435\u0442"_qs};
-        QTest::newRow("UTF-8 read as code page")
+        QTest::newRow("UTF-8 without mark read as code page")
             << QByteArray("\xD0\x9F") << 0 << QStringList{u"\u0420\u045F"_qs};
+        QTest::newRow("UTF-8 after its mark")
+            << QByteArray("\xEF\xBB\xBF\xD0\x9F\r\nok") << 0 << QStringList{u"\u041F"_qs, "ok"};
+        QTest::newRow("UTF-8 mark at the position")
+            << QByteArray("zz\xEF\xBB\xBFok") << 2 << QStringList{"ok"};
         QTest::newRow("big-endian mark is text")
             << QByteArray("\xFE\xFF") << 0 << QStringList{u"\u044E\u044F"_qs};
         QTest::newRow("from the position") << QByteArray("xyab") << 2 << QStringList{"ab"};
