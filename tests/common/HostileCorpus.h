@@ -12,24 +12,20 @@
 #include <algorithm>
 #include <optional>
 
-#include <QProcess>
-
 #include <sys/resource.h>
+
+#include "TestFiles.h"
 
 // The hostile corpus that make_corpus.py writes into the build tree at test
 // time, with the manifest of expected outcomes beside it.
 inline QString CorpusFolder() {
-    return QStringLiteral(QX_TEST_BINARY_DIR "/tests/hostile/corpus/");
+    return GeneratedData(QStringLiteral(QX_TEST_BINARY_DIR "/tests/hostile/corpus/"),
+                         QStringLiteral(QX_TEST_SOURCE_DIR "/hostile/make_corpus.py"));
 }
 
-// The manifest's cases; nothing when the corpus cannot be written. A suite
-// started by hand writes it itself (the script is deterministic).
+// The manifest's cases; nothing when the corpus cannot be written.
 inline std::optional<QJsonArray> CorpusCases() {
     QFile manifest(CorpusFolder() + QStringLiteral("manifest.json"));
-    if (!manifest.exists())
-        QProcess::execute(
-            QStringLiteral(QX_TEST_PYTHON),
-            {QStringLiteral(QX_TEST_SOURCE_DIR "/hostile/make_corpus.py"), CorpusFolder()});
     if (!manifest.open(QIODevice::ReadOnly))
         return std::nullopt;
     return QJsonDocument::fromJson(manifest.readAll()).object()["cases"].toArray();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
 #include <QString>
 #include <QTest>
 
@@ -16,4 +17,13 @@ inline void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// Test data that a script writes into the build tree, with a manifest.json:
+// ctest's fixture writes it first; a suite started by hand runs the script
+// (deterministic, so both give the same files) when the data is missing.
+inline QString GeneratedData(const QString& folder, const QString& script) {
+    if (!QFile::exists(folder + QStringLiteral("manifest.json")))
+        QProcess::execute(QStringLiteral(QX_TEST_PYTHON), {script, folder});
+    return folder;
 }
