@@ -17,7 +17,7 @@ TLoadReportForm::TLoadReportForm(const QString& fileName, const TLoadProblems& p
     setWindowTitle(QStringLiteral("Отчёт об открытии обложки"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(760, 260);
+    resize(980, 260);
 
     auto* column = new QVBoxLayout(this);
     auto* caption = new QLabel(QStringLiteral("Не всё в пакете \"%1\" удалось прочитать как есть:")
@@ -35,7 +35,11 @@ TLoadReportForm::TLoadReportForm(const QString& fileName, const TLoadProblems& p
         FList->addTopLevelItem(new QTreeWidgetItem(
             {item.Member.isEmpty() ? QFileInfo(fileName).fileName() : item.Member, item.Problem,
              item.Action}));
-    FList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Member and problem take what they need; what the editor did gets the
+    // rest of the width.
+    FList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    FList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    FList->header()->setSectionResizeMode(2, QHeaderView::Stretch);
     column->addWidget(FList, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);

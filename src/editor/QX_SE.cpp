@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -306,6 +307,19 @@ bool TQXForm::eventFilter(QObject* watched, QEvent* event) {
             TabSheet5Show();
         else if (watched == TabSheet3)
             TakeSchemeSnapshot();
+    }
+    // A click on an element gives its preview page the focus, so the arrows
+    // then move the element rather than scroll the page.
+    const bool previewPage = watched == TabSheet6 || watched == TabSheet7 || watched == TabSheet5;
+    if (previewPage && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        bool used = false;
+        Guarded(this, [&] {
+            used =
+                NudgeSelectedElement(static_cast<QWidget*>(watched), key->key(), key->modifiers());
+        });
+        if (used)
+            return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -134,6 +134,18 @@ public:
     void LeftBarMouseMove(QWidget* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void LeftBarMouseUp(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
                         int Y);
+    // Moves the element to topLeft keeping its size; with writeBounds its
+    // SKIN_OBJS rectangle in its page's document follows. Every move of an
+    // element by the user goes through here: a typed position, Alt-drag, the
+    // middle-button and move-mode drags, the arrow keys.
+    void MoveElementTo(QWidget* element, QPoint topLeft, bool writeBounds);
+    // Where moving by `by` takes the element: inside its container, the
+    // lower bound applied first, as Alt-drag clamps.
+    static QPoint DragTarget(const QWidget* element, QPoint by);
+    // Arrow keys on a preview page: the selected element, if that page holds
+    // it and Alt-drag moves it, goes 1 pixel (Shift: 10) and is stored as a
+    // typed position is. Answers whether the key was used.
+    bool NudgeSelectedElement(QWidget* page, int key, Qt::KeyboardModifiers keys);
 
     // ---- element list and placement (QX_SE_Elements.cpp)
     void CheckListBox1ClickCheck(QListWidgetItem* item);
@@ -284,6 +296,9 @@ public:
     QPushButton* Button9 = nullptr;
     QFrame* Panel3 = nullptr; // tray parent panel
     QComboBox* ComboBox2 = nullptr;
+    // Moves elements with a plain left-button drag, where the desktop takes
+    // Alt-drag for itself.
+    QToolButton* MoveModeButton = nullptr;
 
     // ---- skins page: previews and magnifier
     QSplitter* PreviewSplitter = nullptr;

@@ -183,16 +183,23 @@ void TQXForm::SpinEdit1Change() {
             // geometry panel.
             return;
         }
-        QString key = element->objectName();
-        if (key.endsWith(u'_'))
-            key.chop(1);
-        const int left = SpinEdit1->value();
-        const int top = SpinEdit2->value();
-        PlaceControl(element, left, top, element->width(), element->height());
-        if (TSkinProject* document = ShownDocument())
-            document->WriteRect(Objs, key,
-                                PlacedRect(left, top, element->width(), element->height()));
+        MoveElementTo(element, QPoint(SpinEdit1->value(), SpinEdit2->value()), true);
     });
+}
+
+void TQXForm::MoveElementTo(QWidget* element, QPoint topLeft, bool writeBounds) {
+    if (!element)
+        return;
+    const int width = element->width();
+    const int height = element->height();
+    PlaceControl(element, topLeft.x(), topLeft.y(), width, height);
+    TSkinProject* document = PageDocument(PreviewPageOf(element));
+    if (!writeBounds || !document)
+        return;
+    QString key = element->objectName();
+    if (key.endsWith(u'_'))
+        key.chop(1);
+    document->WriteRect(Objs, key, PlacedRect(topLeft.x(), topLeft.y(), width, height));
 }
 
 void TQXForm::LabelSize() {

@@ -261,6 +261,14 @@ QWidget* TQXForm::BuildPlacementBar() {
         row->addWidget(widget);
     }
     row->addStretch(1);
+    MoveModeButton = Named<QToolButton>(QStringLiteral("MoveModeButton"));
+    MoveModeButton->setText(QStringLiteral("Перемещение"));
+    MoveModeButton->setCheckable(true);
+    MoveModeButton->setToolTip(
+        QStringLiteral("Перемещать объекты мышью без Alt.\n"
+                       "Так же перемещают: перетаскивание средней кнопкой мыши или с зажатым Alt; "
+                       "стрелки сдвигают выделенный объект на 1 пиксель, Shift+стрелки — на 10."));
+    row->addWidget(MoveModeButton);
     return bar;
 }
 

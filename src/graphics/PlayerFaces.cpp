@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QMultiHash>
 
 namespace {
 
@@ -15,6 +16,12 @@ constexpr TFaceFile kFaces[] = {
     {"Tahoma", "tahomabd.ttf"},
     {"MS Sans Serif", "ms_sans_serif.ttf"},
 };
+
+// Registration ids by family, for withdrawing them.
+QMultiHash<QString, int>& Registered() {
+    static QMultiHash<QString, int> ids;
+    return ids;
+}
 
 } // namespace
 
@@ -32,10 +39,20 @@ QStringList RegisterPlayerFaces(const QString& folder) {
         if (present.contains(family, Qt::CaseInsensitive))
             continue;
         const QString path = folder + u'/' + QString::fromLatin1(face.File);
-        if (!QFileInfo::exists(path) || QFontDatabase::addApplicationFont(path) < 0)
+        const int id = QFileInfo::exists(path) ? QFontDatabase::addApplicationFont(path) : -1;
+        if (id < 0)
             continue;
+        Registered().insert(family.toLower(), id);
         if (!registered.contains(family))
             registered << family;
     }
     return registered;
+}
+
+void YieldPlayerFaces(const QStringList& families) {
+    for (const QString& family : families)
+        for (const int id : Registered().values(family.toLower())) {
+            QFontDatabase::removeApplicationFont(id);
+            Registered().remove(family.toLower(), id);
+        }
 }

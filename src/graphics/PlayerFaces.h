@@ -13,6 +13,9 @@
 QString PlayerFacesFolder();
 
 // Registers the missing faces from the folder; answers the families
-// registered. Fonts a package brings are registered later and so win over
-// these. Needs a QGuiApplication.
+// registered. Needs a QGuiApplication.
 QStringList RegisterPlayerFaces(const QString& folder = PlayerFacesFolder());
+
+// A font a package brings wins over these: Qt would keep drawing the face
+// registered first, so the stand-ins of its families are withdrawn.
+void YieldPlayerFaces(const QStringList& families);

@@ -83,7 +83,8 @@ bool IsKeyBorder(const QImage& image, TEdgeAxis axis, int edge, const TEdgeSpan&
     const int first = std::max(span.First, 0);
     const int last = std::min(span.Last, across - 1);
     for (int i = first; i <= last; ++i) {
-        const bool before = columns ? IsKeyPixel(image, edge - 1, i) : IsKeyPixel(image, i, edge - 1);
+        const bool before =
+            columns ? IsKeyPixel(image, edge - 1, i) : IsKeyPixel(image, i, edge - 1);
         const bool after = columns ? IsKeyPixel(image, edge, i) : IsKeyPixel(image, i, edge);
         if (before != after)
             return true;

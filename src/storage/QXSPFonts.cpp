@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "graphics/PlayerFaces.h"
 #include "storage/VESKFileStreamW.h"
 #include "storage/VESKMemberNames.h"
 
@@ -29,8 +30,10 @@ void RegisterFont(const QString& fileName) {
     if (!CanRegisterFonts())
         return;
     const int id = QFontDatabase::addApplicationFont(fileName);
-    if (id >= 0)
-        RegisteredFonts().insert(fileName, id);
+    if (id < 0)
+        return;
+    RegisteredFonts().insert(fileName, id);
+    YieldPlayerFaces(QFontDatabase::applicationFontFamilies(id));
 }
 
 void UnregisterFont(const QString& fileName) {

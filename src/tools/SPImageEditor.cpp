@@ -425,8 +425,8 @@ void TRectSelecter::SetSheetZoom(int zoom, const QPoint& anchor) {
 void TRectSelecter::ZoomStep(int steps, const QPoint& anchor) {
     static constexpr int Steps[] = {1, 2, 3, 4, 6, 8, 12, 16};
     const int* at = std::lower_bound(std::begin(Steps), std::end(Steps), PBox->Zoom());
-    const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(Steps) + steps, 0,
-                                                  std::size(Steps) - 1);
+    const auto index =
+        std::clamp<std::ptrdiff_t>(at - std::begin(Steps) + steps, 0, std::size(Steps) - 1);
     SetSheetZoom(Steps[index], anchor);
 }
 

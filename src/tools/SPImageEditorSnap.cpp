@@ -78,8 +78,8 @@ void TRectSelecter::MoveLockedTo(const QPoint& at, Qt::KeyboardModifiers keys) {
     const int lastColumn = SaturatedAdd(pixel.x(), std::max(FLockedWidth - 1, 0));
     const TEdgeSpan rows = Reach(at.y(), lastRow);
     const TEdgeSpan columns = Reach(at.x(), lastColumn);
-    const int x = SnapLocked(TEdgeAxis::Column, at.x(), pixel.x(), FLockedWidth, rows.First,
-                             rows.Last, keys);
+    const int x =
+        SnapLocked(TEdgeAxis::Column, at.x(), pixel.x(), FLockedWidth, rows.First, rows.Last, keys);
     const int y = SnapLocked(TEdgeAxis::Row, at.y(), pixel.y(), FLockedHeight, columns.First,
                              columns.Last, keys);
     X1Edit->setValue(x);
@@ -122,8 +122,10 @@ int TRectSelecter::HandleAt(const QPoint& at) const {
             return std::abs(pos - low) <= std::abs(pos - high) ? lowBit : highBit;
         return nearLow ? lowBit : nearHigh ? highBit : 0;
     };
-    const bool acrossX = at.x() >= r.left() - HandleReachOut && at.x() < r.right() + 1 + HandleReachOut;
-    const bool acrossY = at.y() >= r.top() - HandleReachOut && at.y() < r.bottom() + 1 + HandleReachOut;
+    const bool acrossX =
+        at.x() >= r.left() - HandleReachOut && at.x() < r.right() + 1 + HandleReachOut;
+    const bool acrossY =
+        at.y() >= r.top() - HandleReachOut && at.y() < r.bottom() + 1 + HandleReachOut;
     if (!acrossX || !acrossY)
         return 0;
     return pick(at.x(), r.left(), r.right() + 1, LeftEdge, RightEdge) |

@@ -63,9 +63,8 @@ std::vector<QRect> TSheetView::Strokes(const TMark& mark) const {
         // square; the square itself stays as it is.
         const qint64 x = mark.Cross.x(), y = mark.Cross.y();
         const qint64 cx = x * z + z / 2, cy = y * z + z / 2;
-        runs = {0,          cy,     x * z - 1, cy,        (x + 1) * z, cy, width(), cy,
-                cx,         0,      cx,        y * z - 1, cx,          (y + 1) * z,
-                cx,         height()};
+        runs = {0,  cy, x * z - 1, cy,        (x + 1) * z, cy,          width(), cy,
+                cx, 0,  cx,        y * z - 1, cx,          (y + 1) * z, cx,      height()};
     } else {
         const qint64 l = std::min(mark.Band.Left, mark.Band.Right) * z;
         const qint64 t = std::min(mark.Band.Top, mark.Band.Bottom) * z;

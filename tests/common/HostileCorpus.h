@@ -12,33 +12,20 @@
 #include <algorithm>
 #include <optional>
 
-#include <QProcess>
-
 #include <sys/resource.h>
 
-#include "TestPaths.h"
+#include "TestFiles.h"
 
 // The hostile corpus that make_corpus.py writes into the build tree at test
 // time, with the manifest of expected outcomes beside it.
 inline QString CorpusFolder() {
-    return TestBinaryDir() + QStringLiteral("/tests/hostile/corpus/");
-}
-
-// A suite started by hand writes the corpus itself when ctest's fixture has
-// not; the script is deterministic, so both give the same files.
-inline bool WriteCorpus() {
-    QProcess script;
-    script.start(QStringLiteral(QX_TEST_PYTHON),
-                 {TestSourceDir() + QStringLiteral("/hostile/make_corpus.py"), CorpusFolder()});
-    return script.waitForFinished(120000) && script.exitStatus() == QProcess::NormalExit &&
-           script.exitCode() == 0;
+    return GeneratedData(QStringLiteral(QX_TEST_BINARY_DIR "/tests/hostile/corpus/"),
+                         QStringLiteral(QX_TEST_SOURCE_DIR "/hostile/make_corpus.py"));
 }
 
 // The manifest's cases; nothing when the corpus cannot be written.
 inline std::optional<QJsonArray> CorpusCases() {
     QFile manifest(CorpusFolder() + QStringLiteral("manifest.json"));
-    if (!manifest.exists() && !WriteCorpus())
-        return std::nullopt;
     if (!manifest.open(QIODevice::ReadOnly))
         return std::nullopt;
     return QJsonDocument::fromJson(manifest.readAll()).object()["cases"].toArray();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "TestPaths.h"
 #include <QByteArray>
 #include <QProcess>
 #include <QStringList>
@@ -14,7 +13,7 @@ struct QxspRun {
 };
 
 inline QString QxspPath() {
-    return TestBinaryDir() + QStringLiteral("/src/qxsp");
+    return QStringLiteral(QX_TEST_BINARY_DIR "/src/qxsp");
 }
 
 inline QxspRun Qxsp(const QStringList& args) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QString>
@@ -20,22 +19,11 @@ inline void WriteFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// A folder in which no file can be created while this lives, also for root,
-// whom the mode bits do not stop (chattr +i does). Locked tells whether it
-// worked on this machine.
-struct TLockedFolder {
-    QString Path;
-    bool Locked = false;
-
-    explicit TLockedFolder(const QString& path) : Path(path) {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path});
-        QFile probe(QDir(path).filePath(QStringLiteral(".probe")));
-        Locked = !probe.open(QIODevice::WriteOnly);
-        probe.remove();
-    }
-    ~TLockedFolder() {
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), Path});
-        QFile::setPermissions(Path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-};
+// Test data that a script writes into the build tree, with a manifest.json:
+// ctest's fixture writes it first; a suite started by hand runs the script
+// (deterministic, so both give the same files) when the data is missing.
+inline QString GeneratedData(const QString& folder, const QString& script) {
+    if (!QFile::exists(folder + QStringLiteral("manifest.json")))
+        QProcess::execute(QStringLiteral(QX_TEST_PYTHON), {script, folder});
+    return folder;
+}

@@ -16,11 +16,9 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TestApplication app(argc, argv);
-    // Text is measured in the faces the editor registers at start.
-    RegisterPlayerFaces();
+    RegisterPlayerFaces(); // as the editor does at start
 #ifdef QX_TEST_WIDGETS
-    // Nobody is there to close a message box; the tests read the log.
-    SetModalErrorBoxes(false);
+    SetModalErrorBoxes(false); // nobody is there to close one
 #endif
     int failed = 0;
     for (auto& factory : TestRegistry::factories()) {

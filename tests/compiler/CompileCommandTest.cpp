@@ -6,7 +6,6 @@
 #include "AnswerDialogs.h"
 #include "QxspProcess.h"
 #include "TestFiles.h"
-#include "TestPaths.h"
 #include "TestRegistry.h"
 #include "compiler/QX_SE_Save.h"
 #include "editor/QX_SE.h"
@@ -14,7 +13,7 @@
 namespace {
 
 QString BinaryDir() {
-    return TestBinaryDir();
+    return QStringLiteral(QX_TEST_BINARY_DIR);
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include <QPalette>
 #include <QSignalSpy>
-#include <QWidget>
 #include <QTest>
+#include <QWidget>
 
 #include "TestRegistry.h"
 #include "tools/spLoupe.h"
@@ -40,18 +41,13 @@ protected:
 };
 
 // A screen that cannot be read: every grab comes back black.
-class TBlackScreenLoupe : public TspLoupe {
-public:
-    QPoint Cursor;
-    using TspLoupe::Tick;
-
+class TBlackScreenLoupe : public TFakeScreenLoupe {
 protected:
     QImage GrabScreen(const QRect& area) const override {
         QImage image(area.size(), QImage::Format_RGB32);
         image.fill(Qt::black);
         return image;
     }
-    QPoint CursorPos() const override { return Cursor; }
 };
 
 // The real screen grab, on whatever screen the platform offers.
@@ -250,15 +246,7 @@ private slots:
         QVERIFY(!loupe.TimerActive());
     }
 
-    void unreadableScreenShowsTheEditorsOwnWindows_data() {
-        QTest::addColumn<QPoint>("cursor");
-        QTest::addColumn<QRgb>("seen");
-        QTest::newRow("over an editor window") << QPoint(350, 250) << qRgb(200, 30, 60);
-        QTest::newRow("where no window is") << QPoint(1500, 1400) << qRgb(0, 0, 0);
-    }
     void unreadableScreenShowsTheEditorsOwnWindows() {
-        QFETCH(QPoint, cursor);
-        QFETCH(QRgb, seen);
         QWidget window;
         window.setAutoFillBackground(true);
         QPalette palette;
@@ -267,14 +255,17 @@ private slots:
         window.setGeometry(200, 150, 300, 200);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        TBlackScreenLoupe loupe;
-        loupe.resize(100, 100);
-        loupe.SetZoomLevel(2);
-        loupe.Cursor = cursor;
-        QSignalSpy colours(&loupe, &TspLoupe::OnColor);
-        loupe.Tick();
-        QCOMPARE(ViewPixel(loupe, 50, 50), seen);
-        QCOMPARE(colours[0][0].value<TColor>(), RgbToColor(seen));
+        // Over the window, and where no window of the editor is.
+        for (const auto& [cursor, seen] : {std::pair(QPoint(350, 250), qRgb(200, 30, 60)),
+                                           std::pair(QPoint(1500, 1400), qRgb(0, 0, 0))}) {
+            TBlackScreenLoupe loupe;
+            loupe.resize(100, 100);
+            loupe.Cursor = cursor;
+            QSignalSpy colours(&loupe, &TspLoupe::OnColor);
+            loupe.Tick();
+            QCOMPARE(ViewPixel(loupe, 50, 50), seen);
+            QCOMPARE(colours[0][0].value<TColor>(), RgbToColor(seen));
+        }
     }
 
     void realGrabIsExactlyTheAskedSizeAndBlackOffScreen() {

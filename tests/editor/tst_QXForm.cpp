@@ -307,8 +307,6 @@ private slots:
 
         QCOMPARE(form.ListView1->headerItem()->text(0), QStringLiteral("Свойство"));
         QCOMPARE(form.ListView1->headerItem()->text(1), QStringLiteral("Значение"));
-        // Caption and value columns fit their longest texts; the user can
-        // widen them.
         const QFontMetrics metrics(form.ListView1->font());
         QVERIFY(form.ListView1->columnWidth(0) > metrics.horizontalAdvance("SelectedFontColor"));
         QVERIFY(form.ListView1->columnWidth(1) > metrics.horizontalAdvance("0,206,338,226"));

@@ -26,17 +26,6 @@ void Apply(TSkinProject* document, const TIniValues& values) {
     }
 }
 
-// Alt held on the press and the release, as a user drags; the grabbed
-// point stays at (2, 2) of the element.
-void AltDrag(QWidget* element, QPoint by, Qt::KeyboardModifiers keys = Qt::AltModifier) {
-    const QPoint grab(2, 2);
-    QTest::mousePress(element, Qt::LeftButton, keys, grab);
-    // Two steps, each seen from where the element stands by then.
-    QTest::mouseMove(element, grab + by / 2);
-    QTest::mouseMove(element, grab + (by - by / 2));
-    QTest::mouseRelease(element, Qt::LeftButton, keys, grab);
-}
-
 } // namespace
 
 class TestSelection : public QObject {

@@ -16,7 +16,8 @@
 namespace {
 
 QString BitmapFolder() {
-    return qEnvironmentVariable("QX_TEST_BINARY_DIR") + QStringLiteral("/tests/graphics/bitmaps/");
+    return GeneratedData(QStringLiteral(QX_TEST_BINARY_DIR "/tests/graphics/bitmaps/"),
+                         QStringLiteral(QX_TEST_SOURCE_DIR "/../fuzz/make_bitmaps.py"));
 }
 
 QImage RawPicture(const QString& file, int width, int height) {

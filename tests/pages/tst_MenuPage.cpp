@@ -118,9 +118,7 @@ private slots:
         const QString menuFont = QStringLiteral("MS Sans Serif,-16777208,0,2");
         WriteBuiltInSkin(skinB, {"SKIN_FONTS|MENUFONT|" + menuFont, "SKIN_FONTS|MENUCOLOR|255"});
         TForm form(TForm::Menu);
-        TFont chosen = SampleFont(form.Form.Panel17);
-        chosen.Color = RGBColor(1, 2, 3);
-        form.Dialogs.FontAnswer = chosen;
+        form.Dialogs.FontAnswer = TFont{QStringLiteral("Tahoma"), RGBColor(1, 2, 3), 12, 0};
         Click(form.Form.Button15);
         form.Dialogs.OpenAnswer = skinB;
         form.Form.Button1Click();

@@ -4,7 +4,6 @@
 
 #include "AnswerDialogs.h"
 #include "QxspProcess.h"
-#include "TestPaths.h"
 #include "TestRegistry.h"
 #include "controls/SelectedElement.h"
 #include "editor/QX_SE.h"
@@ -13,7 +12,7 @@
 namespace {
 
 QString BinaryDir() {
-    return TestBinaryDir();
+    return QStringLiteral(QX_TEST_BINARY_DIR);
 }
 
 QImage WidgetPixels(QWidget* root) {

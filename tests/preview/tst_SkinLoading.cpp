@@ -259,10 +259,8 @@ private slots:
         QCOMPARE(TSkinLoader::FontMembers(*package).contains(name), font);
     }
 
-    // A damaged member costs only itself: the skin opens with its name,
-    // author and everything else, one report after the open lists what was
-    // wrong and what the editor did, and the package tool will not compile
-    // the package as it stands.
+    // A damaged member costs only itself; one report lists it after the
+    // open, and the package tool will not compile the package as it stands.
     void damagedMemberIsReported_data() {
         QTest::addColumn<QString>("member");
         QTest::addColumn<QByteArray>("content");
@@ -296,8 +294,7 @@ private slots:
         QVERIFY2(list->topLevelItem(0)->text(1).contains(problem),
                  qPrintable(list->topLevelItem(0)->text(1)));
         QVERIFY(!list->topLevelItem(0)->text(2).isEmpty());
-        // The members after it loaded: the element list and the other
-        // previews are there.
+        // The members after it loaded.
         QVERIFY(form.CheckListBox1->count() > 50);
         QVERIFY(Colours(RenderPreviewImage(form.TrayControlMain)).size() > 50);
 

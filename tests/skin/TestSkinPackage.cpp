@@ -2,7 +2,6 @@
 #include <QTest>
 
 #include "DefaultSkin.h"
-#include "TestPaths.h"
 #include "storage/VESKCodePage.h"
 #include "TestRegistry.h"
 
@@ -55,7 +54,7 @@ private slots:
     }
 
     void builtPackageIsTheResource() {
-        const QString built = TestBinaryDir() + "/skins/default.qxsp";
+        const QString built = QStringLiteral(QX_TEST_BINARY_DIR "/skins/default.qxsp");
         QFile file(built), resource(":/skin/DEFAULT");
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(built));
         QVERIFY(resource.open(QIODevice::ReadOnly));

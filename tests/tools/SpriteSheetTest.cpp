@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
@@ -26,7 +28,8 @@ QImage SpriteSheet() {
 }
 
 void Send(QWidget* box, QEvent::Type type, const QPoint& at, Qt::KeyboardModifiers keys = {}) {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, at, box->mapToGlobal(at), button, held, keys);
     QApplication::sendEvent(box, &event);
@@ -46,7 +49,9 @@ void Wheel(QWidget* box, const QPoint& at, int notches, Qt::KeyboardModifiers ke
 }
 
 QString Size(const TRect& r) {
-    return QStringLiteral("%1 × %2").arg(std::abs(r.Right - r.Left)).arg(std::abs(r.Bottom - r.Top));
+    return QStringLiteral("%1 × %2")
+        .arg(std::abs(r.Right - r.Left))
+        .arg(std::abs(r.Bottom - r.Top));
 }
 
 } // namespace
@@ -55,103 +60,77 @@ class TestSpriteSheet : public QObject {
     Q_OBJECT
 
 private slots:
-    void doubleClickPicksTheSprite_data() {
+    // What an action of the user leaves in the corner edits and the size
+    // read-out. Actions: "dclick X,Y" on a sheet pixel, "drag X,Y X,Y" in
+    // view pixels, "key NAME"; a leading "+" holds Shift.
+    void editsAfter_data() {
         QTest::addColumn<int>("zoom");
-        QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<bool>("locked");
         QTest::addColumn<TRect>("given");
-        QTest::addColumn<TRect>("picked");
-        QTest::newRow("L shape") << 1 << QPoint(6, 10) << false << TRect{} << TRect{5, 4, 17, 12};
-        QTest::newRow("L shape at 8x") << 8 << QPoint(16, 11) << false << TRect{}
-                                       << TRect{5, 4, 17, 12};
-        QTest::newRow("diagonal strokes") << 1 << QPoint(31, 6) << false << TRect{}
-                                          << TRect{30, 5, 33, 8};
-        QTest::newRow("nearly magenta, off the corner")
-            << 4 << QPoint(63, 47) << false << TRect{} << TRect{50, 30, 64, 48};
-        QTest::newRow("key colour: a press") << 1 << QPoint(40, 20) << false << TRect{1, 1, 9, 9}
-                                             << TRect{40, 20, 40, 20};
-        QTest::newRow("locked: moved onto the sprite")
-            << 1 << QPoint(6, 10) << true << TRect{0, 0, 4, 3} << TRect{5, 4, 9, 7};
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<TRect>("edits");
+        const auto row = [](const char* name, int zoom, bool locked, TRect given,
+                            const char* action, TRect edits) {
+            QTest::newRow(name) << zoom << locked << given << QString::fromLatin1(action) << edits;
+        };
+        const TRect none, square{20, 20, 40, 40}, small{10, 10, 20, 16};
+        // The sprite under a double click; on key colour it is a press.
+        row("pick: L shape", 1, false, none, "dclick 6,10", {5, 4, 17, 12});
+        row("pick: L shape at 8x", 8, false, none, "dclick 16,11", {5, 4, 17, 12});
+        row("pick: diagonal strokes", 1, false, none, "dclick 31,6", {30, 5, 33, 8});
+        row("pick: nearly magenta, off the corner", 4, false, none, "dclick 63,47",
+            {50, 30, 64, 48});
+        row("pick: key colour", 1, false, {1, 1, 9, 9}, "dclick 40,20", {40, 20, 40, 20});
+        row("pick: locked moves onto it", 1, true, {0, 0, 4, 3}, "dclick 6,10", {5, 4, 9, 7});
+        // Dragged corners snap to borders within three screen pixels.
+        row("snap: 1x", 1, false, none, "drag 3,2 19,14", {5, 4, 17, 12});
+        row("snap: Shift", 1, false, none, "+drag 3,2 19,14", {3, 2, 19, 14});
+        row("snap: 8x, three pixels", 8, false, none, "drag 38,30 139,99", {5, 4, 17, 12});
+        row("snap: 8x, four are too far", 8, false, none, "drag 36,28 148,108", {4, 3, 18, 13});
+        row("snap: locked, the near side", 1, true, {0, 0, 6, 4}, "drag 30,30 48,35",
+            {50, 35, 56, 39});
+        row("snap: locked, Shift", 1, true, {0, 0, 6, 4}, "+drag 30,30 48,35", {48, 35, 54, 39});
+        // A handle moves its own edges only.
+        row("handle: right edge", 1, false, square, "drag 41,30 45,33", {20, 20, 44, 40});
+        row("handle: top left corner", 1, false, square, "drag 18,18 20,19", {22, 21, 40, 40});
+        row("handle: reversed, X1 is the right", 1, false, {40, 40, 20, 20}, "drag 41,30 46,30",
+            {45, 40, 20, 20});
+        row("handle: 4x, whole pixels", 4, false, square, "drag 161,120 170,120", {20, 20, 42, 40});
+        row("handle: snaps", 1, false, {40, 32, 46, 40}, "drag 47,36 50,36", {40, 32, 50, 40});
+        // Arrows move, Shift+arrows resize a free rectangle.
+        row("key: Right", 1, false, small, "key Right", {11, 10, 21, 16});
+        row("key: Shift+Up", 1, false, small, "+key Up", {10, 10, 20, 15});
+        row("key: locked Left", 1, true, small, "key Left", {9, 10, 19, 16});
+        row("key: locked Shift+Down", 1, true, small, "+key Down", {10, 10, 20, 16});
     }
-    void doubleClickPicksTheSprite() {
+    void editsAfter() {
         QFETCH(int, zoom);
-        QFETCH(QPoint, pixel);
         QFETCH(bool, locked);
         QFETCH(TRect, given);
-        QFETCH(TRect, picked);
+        QFETCH(QString, action);
+        QFETCH(TRect, edits);
         TOpenSelecter run(given, locked, SpriteSheet(), zoom);
-        const QPoint at = pixel * zoom + QPoint(zoom - 1, zoom - 1);
-        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                        QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
-            Send(run.Box(), type, at);
-        QCOMPARE(Edits(run.Dialog), picked);
-        QCOMPARE(run.Dialog.Current(), picked);
-    }
-
-    void dragSnapsToKeyBorders_data() {
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<bool>("locked");
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("to");
-        QTest::addColumn<bool>("shift");
-        QTest::addColumn<TRect>("edits");
-        QTest::newRow("1x: both corners onto the L")
-            << 1 << false << QPoint(3, 2) << QPoint(19, 14) << false << TRect{5, 4, 17, 12};
-        QTest::newRow("1x, Shift: where the mouse is")
-            << 1 << false << QPoint(3, 2) << QPoint(19, 14) << true << TRect{3, 2, 19, 14};
-        QTest::newRow("8x: three screen pixels reach")
-            << 8 << false << QPoint(38, 30) << QPoint(139, 99) << false << TRect{5, 4, 17, 12};
-        QTest::newRow("8x: four are too far")
-            << 8 << false << QPoint(36, 28) << QPoint(148, 108) << false << TRect{4, 3, 18, 13};
-        QTest::newRow("locked: the near side lands")
-            << 1 << true << QPoint(30, 30) << QPoint(48, 35) << false << TRect{50, 35, 56, 39};
-        QTest::newRow("locked, Shift")
-            << 1 << true << QPoint(30, 30) << QPoint(48, 35) << true << TRect{48, 35, 54, 39};
-    }
-    void dragSnapsToKeyBorders() {
-        QFETCH(int, zoom);
-        QFETCH(bool, locked);
-        QFETCH(QPoint, from);
-        QFETCH(QPoint, to);
-        QFETCH(bool, shift);
-        QFETCH(TRect, edits);
-        TOpenSelecter run(locked ? TRect{0, 0, 6, 4} : TRect{}, locked, SpriteSheet(), zoom);
-        Drag(run.Box(), from, to, shift ? Qt::ShiftModifier : Qt::NoModifier);
-        QCOMPARE(Edits(run.Dialog), edits);
-        QCOMPARE(Child<QLabel>(run.Dialog, "SizeLabel")->text(), Size(edits));
-    }
-
-    void handleDragMovesOnlyItsEdges_data() {
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<TRect>("given");
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("by");
-        QTest::addColumn<TRect>("edits");
-        const TRect given{10, 10, 30, 26};
-        QTest::newRow("right edge") << 1 << given << QPoint(31, 18) << QPoint(5, 3)
-                                    << TRect{10, 10, 35, 26};
-        QTest::newRow("left edge") << 1 << given << QPoint(8, 18) << QPoint(-3, 4)
-                                   << TRect{7, 10, 30, 26};
-        QTest::newRow("bottom edge") << 1 << given << QPoint(20, 27) << QPoint(2, 4)
-                                     << TRect{10, 10, 30, 30};
-        QTest::newRow("top left corner") << 1 << given << QPoint(8, 8) << QPoint(2, 1)
-                                         << TRect{12, 11, 30, 26};
-        QTest::newRow("reversed: its right side is X1")
-            << 1 << TRect{30, 26, 10, 10} << QPoint(31, 18) << QPoint(5, 0)
-            << TRect{35, 26, 10, 10};
-        QTest::newRow("4x: whole pixels") << 4 << given << QPoint(121, 72) << QPoint(9, 0)
-                                          << TRect{10, 10, 32, 26};
-    }
-    void handleDragMovesOnlyItsEdges() {
-        QFETCH(int, zoom);
-        QFETCH(TRect, given);
-        QFETCH(QPoint, from);
-        QFETCH(QPoint, by);
-        QFETCH(TRect, edits);
-        TOpenSelecter run(given, false, TestImage(), zoom);
-        Drag(run.Box(), from, from + by);
+        const Qt::KeyboardModifiers keys =
+            action.startsWith(u'+') ? Qt::ShiftModifier : Qt::NoModifier;
+        const QStringList words = action.mid(keys ? 1 : 0).split(u' ');
+        const auto point = [](const QString& text) {
+            return QPoint(text.section(u',', 0, 0).toInt(), text.section(u',', 1, 1).toInt());
+        };
+        if (words[0] == "dclick") {
+            const QPoint at = point(words[1]) * zoom + QPoint(zoom - 1, zoom - 1);
+            for (const QEvent::Type type :
+                 {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                  QEvent::MouseButtonRelease})
+                Send(run.Box(), type, at, keys);
+        } else if (words[0] == "drag") {
+            Drag(run.Box(), point(words[1]), point(words[2]), keys);
+        } else {
+            run.Box()->setFocus();
+            QTest::keyClick(run.Box(), QKeySequence(words[1])[0].key(), keys);
+        }
         QCOMPARE(Edits(run.Dialog), edits);
         QCOMPARE(run.Dialog.Current(), edits);
+        QCOMPARE(Child<QLabel>(run.Dialog, "SizeLabel")->text(), Size(edits));
     }
 
     // Whichever point of an enlarged pixel the mouse is on, it is that pixel.
@@ -165,7 +144,9 @@ private slots:
         QFETCH(int, zoom);
         QFETCH(bool, grid);
         TOpenSelecter run({}, false, TestImage(), zoom);
-        const auto at = [zoom](int x, int y) { return QPoint(x, y) * zoom + QPoint(zoom - 1, zoom - 1); };
+        const auto at = [zoom](int x, int y) {
+            return QPoint(x, y) * zoom + QPoint(zoom - 1, zoom - 1);
+        };
         Send(run.Box(), QEvent::MouseMove, at(7, 5));
         QCOMPARE(Child<QLabel>(run.Dialog, "LBX")->text(), QStringLiteral("X: 7"));
         QCOMPARE(Child<QLabel>(run.Dialog, "LbY")->text(), QStringLiteral("Y: 5"));
@@ -178,81 +159,36 @@ private slots:
         QCOMPARE(shown.pixel(QPoint(40, 30) * zoom + QPoint(0, zoom - 1)) == pixel, !grid);
     }
 
-    // Where the sheet is smaller than the view it cannot scroll: steps in a
-    // row keep aiming at the pixel the first one was under.
-    void zoomAimsAtThePixelUnderTheMouse_data() {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<QPoint>("mouse");
-        QTest::addColumn<int>("steps");
-        QTest::newRow("scrolling from the first step") << 512 << 2 << QPoint(200, 100) << 5;
-        QTest::newRow("fitting the view at first") << 256 << 1 << QPoint(40, 30) << 3;
-    }
-    void zoomAimsAtThePixelUnderTheMouse() {
-        QFETCH(int, side);
-        QFETCH(int, zoom);
-        QFETCH(QPoint, mouse);
-        QFETCH(int, steps);
-        TOpenSelecter run({}, false, TestImage(side, side), zoom);
+    // Ctrl+wheel steps the zoom around the mouse: where the sheet is still
+    // smaller than the view it cannot scroll there, so steps in a row keep
+    // aiming at the pixel the first one was under.
+    void wheelAndKeysStepTheZoom() {
+        TOpenSelecter run({}, false, TestImage(256, 256), 1);
         QWidget* box = run.Box();
         QWidget* viewport = Child<QScrollArea>(run.Dialog, "ScrollBox1")->viewport();
-        QVERIFY(viewport->rect().contains(mouse));
-        const QPoint pixel = box->mapFrom(viewport, mouse) / zoom;
-        for (int i = 0; i < steps; ++i)
-            Wheel(box, box->mapFrom(viewport, mouse), 1, Qt::ControlModifier);
-        const QPoint under = box->mapFrom(viewport, mouse);
-        QCOMPARE(QPoint(under.x() / run.Dialog.SheetZoom(), under.y() / run.Dialog.SheetZoom()), pixel);
-    }
-
-    void wheelAndKeysStepTheZoom() {
-        TOpenSelecter run({}, false, TestImage(512, 512), 2);
-        QWidget* box = run.Box();
-        const QPoint mouse(200, 100);
-        for (const int zoom : {3, 4, 6, 8, 12, 16, 16}) {
-            Wheel(box, mouse, 1, Qt::ControlModifier);
+        const QPoint pixel = box->mapFrom(viewport, QPoint(40, 30));
+        for (int step = 0; step < 3; ++step)
+            Wheel(box, box->mapFrom(viewport, QPoint(40, 30)), 1, Qt::ControlModifier);
+        const QPoint under = box->mapFrom(viewport, QPoint(40, 30));
+        QCOMPARE(QPoint(under.x() / 4, under.y() / 4), pixel);
+        // No further than 16x; the wheel alone scrolls; - and + step too.
+        for (const auto& [notches, keys, zoom] : {std::tuple(3, Qt::ControlModifier, 12),
+                                                  {3, Qt::ControlModifier, 16},
+                                                  {-1, Qt::ControlModifier, 12},
+                                                  {1, Qt::NoModifier, 12}}) {
+            Wheel(box, under, notches, keys);
             QCOMPARE(run.Dialog.SheetZoom(), zoom);
         }
-        Wheel(box, mouse, -1, Qt::ControlModifier);
-        QCOMPARE(run.Dialog.SheetZoom(), 12);
-        Wheel(box, mouse, 1, Qt::NoModifier);
-        QCOMPARE(run.Dialog.SheetZoom(), 12);
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Minus);
-        QCOMPARE(run.Dialog.SheetZoom(), 8);
+        QTest::keyClick(box, Qt::Key_Minus);
         QTest::keyClick(box, Qt::Key_Plus);
-        QCOMPARE(run.Dialog.SheetZoom(), 12);
+        QCOMPARE(run.Dialog.SheetZoom(), 8);
 
         TRectSelecter next;
         next.Prepare(TestImage(), {}, false);
-        QCOMPARE(next.SheetZoom(), 12);
+        QCOMPARE(next.SheetZoom(), 8);
         next.SetSheetZoom(1);
-    }
-
-    void arrowKeysMoveAndResize_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("shift");
-        QTest::addColumn<bool>("locked");
-        QTest::addColumn<TRect>("edits");
-        QTest::newRow("Right") << int(Qt::Key_Right) << false << false << TRect{11, 10, 21, 16};
-        QTest::newRow("Up") << int(Qt::Key_Up) << false << false << TRect{10, 9, 20, 15};
-        QTest::newRow("Shift+Right grows") << int(Qt::Key_Right) << true << false
-                                           << TRect{10, 10, 21, 16};
-        QTest::newRow("Shift+Up shrinks") << int(Qt::Key_Up) << true << false
-                                          << TRect{10, 10, 20, 15};
-        QTest::newRow("locked, Left") << int(Qt::Key_Left) << false << true << TRect{9, 10, 19, 16};
-        QTest::newRow("locked, Shift+Down") << int(Qt::Key_Down) << true << true
-                                            << TRect{10, 10, 20, 16};
-    }
-    void arrowKeysMoveAndResize() {
-        QFETCH(int, key);
-        QFETCH(bool, shift);
-        QFETCH(bool, locked);
-        QFETCH(TRect, edits);
-        TOpenSelecter run({10, 10, 20, 16}, locked);
-        run.Box()->setFocus();
-        QTest::keyClick(run.Box(), Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
-        QCOMPARE(Edits(run.Dialog), edits);
-        QCOMPARE(run.Dialog.Current(), edits);
     }
 };
 
