@@ -16,7 +16,7 @@ private:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
     static QString builtIn() {
-        return TestBinaryDir() + "/skins/default.qxsp";
+        return QStringLiteral(QX_TEST_BINARY_DIR "/skins/default.qxsp");
     }
 
 private slots:
