@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QTimer>
 
 #include "editor/QX_SE.h"
@@ -7,8 +9,24 @@
 #include "storage/FontsCleanup.h"
 #include "storage/QXSPFonts.h"
 
+namespace {
+
+// Every size the build rendered, so each place takes the one that fits.
+QIcon ApplicationIcon() {
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icons"));
+    for (const QString& file : sizes.entryList(QDir::Files))
+        icon.addFile(sizes.filePath(file));
+    return icon;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    app.setWindowIcon(ApplicationIcon());
+    // Desktops find the window's entry, and so its name and icon, by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("qxskinedit"));
     // Fonts a crashed run left behind go now; this run's go also when it is
     // ended by a signal.
     RemoveStaleFontFolders(FontsRoot());

@@ -9,14 +9,13 @@
 #include <QSet>
 
 #include "check/CheckedSkin.h"
+#include "cli/QxspCommandTable.h"
 #include "cli/QxspCommands.h"
 #include "cli/QxspErrors.h"
 #include "compiler/MaskCheck.h"
 #include "storage/QXSPFonts.h"
 
 namespace {
-
-const char kSynopsis[] = "check FILE... [--json] [--werror]";
 
 struct TCheckArgs {
     QStringList Files;
@@ -32,12 +31,12 @@ TCheckArgs ParseArgs(const QStringList& args) {
         else if (arg == QLatin1String("--werror"))
             parsed.WarningsFail = true;
         else if (arg.startsWith(QLatin1String("--")))
-            throw QxspUsageError(QStringLiteral("usage: qxsp %1").arg(QLatin1String(kSynopsis)));
+            ThrowUsage("check");
         else
             parsed.Files << arg;
     }
     if (parsed.Files.isEmpty())
-        throw QxspUsageError(QStringLiteral("usage: qxsp %1").arg(QLatin1String(kSynopsis)));
+        ThrowUsage("check");
     return parsed;
 }
 
@@ -77,14 +76,6 @@ QString Summary(const TFindings& findings) {
 }
 
 } // namespace
-
-QString QxspCheckUsage() {
-    return QStringLiteral(
-        "  qxsp check FILE... [--json] [--werror]\n"
-        "                                  the skin's mistakes, one finding per line (or\n"
-        "                                  JSON); status 1 when a file has errors, or\n"
-        "                                  warnings with --werror\n");
-}
 
 void CmdCheck(const QStringList& args, QxspContext& context) {
     const TCheckArgs parsed = ParseArgs(args);

@@ -9,4 +9,3 @@ struct QxspContext;
 // each file, as a list or as JSON. Exit status 1 when a file has an error,
 // or a warning with --werror. Needs a QApplication.
 void CmdCheck(const QStringList& args, QxspContext& context);
-QString QxspCheckUsage();

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSet>
 
+#include "cli/QxspCommandTable.h"
 #include "cli/QxspErrors.h"
 #include "cli/QxspManifest.h"
 #include "cli/QxspPackageIO.h"
@@ -18,9 +19,9 @@
 
 namespace {
 
-void ExpectArgs(const QStringList& args, int count, const char* synopsis) {
+void ExpectArgs(const QStringList& args, int count, const char* command) {
     if (args.size() != count)
-        throw QxspUsageError(QStringLiteral("usage: qxsp %1").arg(QLatin1String(synopsis)));
+        ThrowUsage(command);
 }
 
 QString HeaderText(const char* field) {
@@ -90,26 +91,8 @@ QString Column(const QString& text, int width) {
 
 } // namespace
 
-QString QxspUsage() {
-    return QStringLiteral(
-        "qxsp: read and write .qxsp skin packages\n"
-        "\n"
-        "usage:\n"
-        "  qxsp list FILE                  header texts and one line per member\n"
-        "  qxsp extract FILE MEMBER [-o OUT]\n"
-        "                                  a member's bytes, to standard output or OUT\n"
-        "  qxsp add FILE NAME SOURCE       add or replace a member (creates FILE if missing)\n"
-        "  qxsp remove FILE NAME           remove a member\n"
-        "  qxsp unpack FILE DIR            every member as a file in DIR, with a manifest\n"
-        "  qxsp pack DIR FILE              the reverse of unpack\n"
-        "  qxsp --help                     this text\n"
-        "\n"
-        "Exit status: 0 success, 1 bad input, 2 bad usage. An output file is replaced\n"
-        "only when it has been written completely.\n");
-}
-
 void CmdList(const QStringList& args, QxspContext& context) {
-    ExpectArgs(args, 1, "list FILE");
+    ExpectArgs(args, 1, "list");
     TVESKCustomFile package;
     LoadPackageFile(args[0], package);
     QTextStream& out = context.out;
@@ -137,11 +120,11 @@ void CmdExtract(const QStringList& args, QxspContext& context) {
     const qsizetype flag = rest.indexOf(QStringLiteral("-o"));
     if (flag >= 0) {
         if (flag + 1 >= rest.size())
-            throw QxspUsageError(QStringLiteral("usage: qxsp extract FILE MEMBER [-o OUT]"));
+            ThrowUsage("extract");
         outPath = rest[flag + 1];
         rest.remove(flag, 2);
     }
-    ExpectArgs(rest, 2, "extract FILE MEMBER [-o OUT]");
+    ExpectArgs(rest, 2, "extract");
     TVESKCustomFile package;
     LoadPackageFile(rest[0], package);
     const QByteArray bytes = ExtractOrFail(package, rest[1], rest[0])->data();
@@ -155,7 +138,7 @@ void CmdExtract(const QStringList& args, QxspContext& context) {
 }
 
 void CmdAdd(const QStringList& args, QxspContext&) {
-    ExpectArgs(args, 3, "add FILE NAME SOURCE");
+    ExpectArgs(args, 3, "add");
     TVESKCustomFile package;
     if (QFileInfo::exists(args[0]))
         LoadPackageFile(args[0], package);
@@ -176,7 +159,7 @@ void CmdAdd(const QStringList& args, QxspContext&) {
 }
 
 void CmdRemove(const QStringList& args, QxspContext&) {
-    ExpectArgs(args, 2, "remove FILE NAME");
+    ExpectArgs(args, 2, "remove");
     TVESKCustomFile package;
     LoadPackageFile(args[0], package);
     RefuseDroppedMembers(args[0], package);
@@ -188,7 +171,7 @@ void CmdRemove(const QStringList& args, QxspContext&) {
 }
 
 void CmdUnpack(const QStringList& args, QxspContext&) {
-    ExpectArgs(args, 2, "unpack FILE DIR");
+    ExpectArgs(args, 2, "unpack");
     TVESKCustomFile package;
     LoadPackageFile(args[0], package);
     RefuseDroppedMembers(args[0], package);
@@ -226,7 +209,7 @@ void CmdUnpack(const QStringList& args, QxspContext&) {
 }
 
 void CmdPack(const QStringList& args, QxspContext&) {
-    ExpectArgs(args, 2, "pack DIR FILE");
+    ExpectArgs(args, 2, "pack");
     const QDir dir(args[0]);
     if (!dir.exists())
         throw QxspFailure(QStringLiteral("no folder %1").arg(args[0]));

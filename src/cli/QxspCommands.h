@@ -20,5 +20,3 @@ void CmdAdd(const QStringList& args, QxspContext& context);
 void CmdRemove(const QStringList& args, QxspContext& context);
 void CmdUnpack(const QStringList& args, QxspContext& context);
 void CmdPack(const QStringList& args, QxspContext& context);
-
-QString QxspUsage();

@@ -2,6 +2,7 @@
 
 #include <QScopeGuard>
 
+#include "cli/QxspCommandTable.h"
 #include "cli/QxspErrors.h"
 #include "cli/QxspPackageIO.h"
 #include "compiler/EditorSaveTarget.h"
@@ -35,15 +36,9 @@ public:
 
 } // namespace
 
-QString QxspCompileUsage() {
-    return QStringLiteral(
-        "  qxsp compile FILE OUT           save the skin as the editor saves it: sections\n"
-        "                                  from its previews, mask made anew\n");
-}
-
 void CmdCompile(const QStringList& args, QxspContext&) {
     if (args.size() != 2)
-        throw QxspUsageError(QStringLiteral("usage: qxsp compile FILE OUT"));
+        ThrowUsage("compile");
     const QString& fileName = args[0];
     const QString& out = args[1];
     // The editor opens its built-in skin for a file that is no package; a

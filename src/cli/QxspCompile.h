@@ -11,4 +11,3 @@ struct QxspContext;
 // editor's order. OUT gets the bytes a save in the editor writes. Needs a
 // QApplication.
 void CmdCompile(const QStringList& args, QxspContext& context);
-QString QxspCompileUsage();

@@ -6,6 +6,7 @@
 #include <QImageWriter>
 #include <QScopeGuard>
 
+#include "cli/QxspCommandTable.h"
 #include "cli/QxspCommands.h"
 #include "cli/QxspErrors.h"
 #include "cli/QxspPackageIO.h"
@@ -15,10 +16,8 @@
 
 namespace {
 
-const char kSynopsis[] = "render FILE OUT.png [--window main|equalizer|tray] [--scheme N]";
-
 [[noreturn]] void Usage() {
-    throw QxspUsageError(QStringLiteral("usage: qxsp %1").arg(QLatin1String(kSynopsis)));
+    ThrowUsage("render");
 }
 
 struct TRenderArgs {
@@ -69,41 +68,42 @@ TRenderArgs ParseArgs(const QStringList& args) {
 
 } // namespace
 
-QString QxspRenderUsage() {
-    return QStringLiteral(
-        "  qxsp render FILE OUT.png [--window main|equalizer|tray] [--scheme N]\n"
-        "                                  a window of the skin as the editor previews it\n"
-        "                                  (main window by default), in colour scheme N\n");
-}
-
-void CmdRender(const QStringList& args, QxspContext&) {
-    const TRenderArgs parsed = ParseArgs(args);
+QImage RenderSkinWindow(const QString& fileName, TSkinWindow window, int scheme) {
     // The editor shows its built-in skin for a file that is no package; a
     // tool that did so would answer a typing error with a picture.
     {
         TVESKCustomFile probe;
-        LoadPackageFile(parsed.File, probe);
+        LoadPackageFile(fileName, probe);
     }
     // Loading installs the skin's fonts for the labels; they go with the tool.
     const auto removeFonts = qScopeGuard([] { RemoveFonts(FontsFolder()); });
     auto file = std::make_unique<TQXSPFile>();
-    file->LoadFromFile(parsed.File);
+    file->LoadFromFile(fileName);
     TSkinPreviewSet previews;
     previews.Load(std::move(file));
-    if (!previews.ApplyScheme(parsed.Scheme))
+    if (!previews.ApplyScheme(scheme))
         throw QxspFailure(QStringLiteral("%1 has no colour scheme %2 (it has 0 to %3)")
-                              .arg(parsed.File)
-                              .arg(parsed.Scheme)
+                              .arg(fileName)
+                              .arg(scheme)
                               .arg(previews.Package()->GetThemeCount() - 1));
-    const QImage image = RenderPreviewImage(previews.Root(parsed.Window));
+    const QImage image = RenderPreviewImage(previews.Root(window));
     if (image.isNull())
         throw QxspFailure(
-            QStringLiteral("%1: the window has no size that can be drawn").arg(parsed.File));
+            QStringLiteral("%1: the window has no size that can be drawn").arg(fileName));
+    return image;
+}
+
+void WritePngFile(const QString& fileName, const QImage& image) {
     QBuffer png;
     png.open(QIODevice::WriteOnly);
     QImageWriter writer(&png, "png");
     if (!writer.write(image))
         throw QxspFailure(
-            QStringLiteral("cannot encode %1: %2").arg(parsed.Out, writer.errorString()));
-    WriteWholeFile(parsed.Out, png.data());
+            QStringLiteral("cannot encode %1: %2").arg(fileName, writer.errorString()));
+    WriteWholeFile(fileName, png.data());
+}
+
+void CmdRender(const QStringList& args, QxspContext&) {
+    const TRenderArgs parsed = ParseArgs(args);
+    WritePngFile(parsed.Out, RenderSkinWindow(parsed.File, parsed.Window, parsed.Scheme));
 }

@@ -3,17 +3,11 @@
 #include <QFile>
 #include <QTextStream>
 
-#include <cstdio>
-#include <cstring>
-#include <functional>
-#include <map>
 #include <memory>
 
-#include "cli/QxspCheck.h"
+#include "cli/QxspCommandTable.h"
 #include "cli/QxspCommands.h"
-#include "cli/QxspCompile.h"
 #include "cli/QxspErrors.h"
-#include "cli/QxspRender.h"
 #include "graphics/PlayerFaces.h"
 #include "storage/FontsCleanup.h"
 #include "storage/QXSPFonts.h"
@@ -22,9 +16,10 @@
 int main(int argc, char* argv[]) {
     // Only drawing needs widgets, and then without a display; every other
     // command runs where no window system exists at all.
-    const bool drawing = argc > 1 && (std::strcmp(argv[1], "render") == 0 ||
-                                      std::strcmp(argv[1], "compile") == 0 ||
-                                      std::strcmp(argv[1], "check") == 0);
+    const TQxspCommand* named = argc > 1 ? FindQxspCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    const bool wantsHelp =
+        argc > 2 && (QByteArray(argv[2]) == "--help" || QByteArray(argv[2]) == "-h");
+    const bool drawing = named && named->Drawing && !wantsHelp;
     if (drawing)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -46,27 +41,20 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     QxspContext context{out, rawOut, err};
 
-    const std::map<QString, std::function<void(const QStringList&, QxspContext&)>> commands = {
-        {QStringLiteral("list"), CmdList},     {QStringLiteral("extract"), CmdExtract},
-        {QStringLiteral("add"), CmdAdd},       {QStringLiteral("remove"), CmdRemove},
-        {QStringLiteral("unpack"), CmdUnpack}, {QStringLiteral("pack"), CmdPack},
-        {QStringLiteral("render"), CmdRender}, {QStringLiteral("compile"), CmdCompile},
-        {QStringLiteral("check"), CmdCheck},
-    };
-
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
-        (args.isEmpty() ? err : out) << QxspUsage() << "\ndrawing (needs no display):\n"
-                                     << QxspRenderUsage() << QxspCompileUsage()
-                                     << QxspCheckUsage();
+        (args.isEmpty() ? err : out) << QxspHelp();
         return args.isEmpty() ? 2 : 0;
     }
-    const auto command = commands.find(args[0]);
-    if (command == commands.end()) {
+    if (!named) {
         err << "qxsp: unknown command \"" << args[0] << "\" (see qxsp --help)\n";
         return 2;
     }
+    if (wantsHelp) {
+        out << QxspCommandHelp(*named);
+        return 0;
+    }
     try {
-        command->second(args.mid(1), context);
+        named->Run(args.mid(1), context);
         out.flush();
         return 0;
     } catch (const QxspUsageError& error) {
