@@ -175,9 +175,13 @@ QWidget* TQXForm::BuildPropertyColumn() {
     ListView1->setRootIsDecorated(false);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Grid lines: one between every row and column.
+    // Grid lines: one between every row and column. With a style sheet the
+    // row chosen while another widget has the focus (a finding's row) would
+    // be drawn in the highlighted text's colour on no highlight at all:
+    // it is shown in the text colour on a quiet highlight.
     ListView1->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid #c0c0c0; border-bottom: 1px solid #c0c0c0; }"));
+        "QTreeView::item { border-right: 1px solid #c0c0c0; border-bottom: 1px solid #c0c0c0; }"
+        "QTreeView::item:selected:!active { color: palette(text); background: palette(midlight); }"));
     // A style sheet fixes the font a widget has when it is set; the list
     // is not in the window yet, so it is given the window's.
     ListView1->setFont(font());
