@@ -479,18 +479,20 @@ bool TRectSelecter::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     bool handled = true;
     Guarded(this, [&] {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // Read as a mouse event only once the type says it is one: the filter
+        // also sees the sheet's parent, show and key events.
+        const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
         switch (event->type()) {
         case QEvent::MouseButtonPress:
-            PBoxMouseDown(mouse->position().toPoint(), mouse->modifiers());
+            PBoxMouseDown(mouse()->position().toPoint(), mouse()->modifiers());
             break;
         // The second press of a double click is a press all the same, and
         // then picks the sprite under it.
         case QEvent::MouseButtonDblClick:
-            PBoxDblClick(mouse->position().toPoint(), mouse->modifiers());
+            PBoxDblClick(mouse()->position().toPoint(), mouse()->modifiers());
             break;
         case QEvent::MouseMove:
-            PBoxMouseMove(mouse->position().toPoint(), mouse->modifiers());
+            PBoxMouseMove(mouse()->position().toPoint(), mouse()->modifiers());
             break;
         case QEvent::MouseButtonRelease:
             PBoxMouseUp();
