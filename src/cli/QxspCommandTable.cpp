@@ -31,10 +31,15 @@ constexpr TQxspCommand kCommands[] = {
      "Builds FILE from the folder and its manifest, or from every file in the folder in name\n"
      "order without one.",
      false, CmdPack},
-    {"render", "render FILE OUT.png [--window main|equalizer|tray] [--scheme N]",
+    {"render",
+     "render FILE OUT.png [--window main|equalizer|tray] [--scheme N] "
+     "[--state rest|hover|pressed|checked] [--element NAME]",
      "a window of the skin as the editor previews it",
      "Draws one of the skin's windows (the main window by default) as the editor previews it,\n"
-     "in colour scheme N (0, the skin's own colours, by default).",
+     "in colour scheme N (0, the skin's own colours, by default). With --state its buttons\n"
+     "show the texture of that state as in the editor's test mode: hover the pointer over\n"
+     "them, pressed held down, checked two-state buttons switched on (push buttons stay at\n"
+     "rest); with --element only the button NAME does.",
      true, CmdRender},
     {"thumbnail", "thumbnail [-s SIZE] FILE OUT.png", "the main window's picture for file managers",
      "Draws the main window's preview scaled to fit a square of SIZE pixels (256 by default,\n"

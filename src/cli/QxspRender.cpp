@@ -11,6 +11,7 @@
 #include "cli/QxspErrors.h"
 #include "cli/QxspPackageIO.h"
 #include "editor/SkinPreviewSet.h"
+#include "editor/testmode/HeadlessStates.h"
 #include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
 
@@ -25,6 +26,7 @@ struct TRenderArgs {
     QString Out;
     TSkinWindow Window = TSkinWindow::Main;
     int Scheme = 0;
+    TRenderStates States;
 };
 
 TSkinWindow WindowByName(const QString& name) {
@@ -42,11 +44,19 @@ TRenderArgs ParseArgs(const QStringList& args) {
     QStringList positional;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (arg == QLatin1String("--window") || arg == QLatin1String("--scheme")) {
+        if (arg == QLatin1String("--window") || arg == QLatin1String("--scheme") ||
+            arg == QLatin1String("--state") || arg == QLatin1String("--element")) {
             if (++i >= args.size())
                 Usage();
             if (arg == QLatin1String("--window")) {
                 parsed.Window = WindowByName(args[i]);
+            } else if (arg == QLatin1String("--state")) {
+                if (!ParsePreviewState(args[i], parsed.States.State))
+                    Usage();
+            } else if (arg == QLatin1String("--element")) {
+                parsed.States.Element = args[i];
+                if (parsed.States.Element.isEmpty())
+                    Usage();
             } else {
                 bool ok = false;
                 parsed.Scheme = args[i].toInt(&ok);
@@ -68,7 +78,8 @@ TRenderArgs ParseArgs(const QStringList& args) {
 
 } // namespace
 
-QImage RenderSkinWindow(const QString& fileName, TSkinWindow window, int scheme) {
+QImage RenderSkinWindow(const QString& fileName, TSkinWindow window, int scheme,
+                        const TRenderStates& states) {
     // The editor shows its built-in skin for a file that is no package; a
     // tool that did so would answer a typing error with a picture.
     {
@@ -86,6 +97,11 @@ QImage RenderSkinWindow(const QString& fileName, TSkinWindow window, int scheme)
                               .arg(fileName)
                               .arg(scheme)
                               .arg(previews.Package()->GetThemeCount() - 1));
+    if (!ShowPreviewState(previews.Trees(), window,
+                          TTestPage{previews.Document(window), previews.Bitmap(window)},
+                          states.State, states.Element))
+        throw QxspFailure(QStringLiteral("%1: the window has no button %2")
+                              .arg(fileName, states.Element));
     const QImage image = RenderPreviewImage(previews.Root(window));
     if (image.isNull())
         throw QxspFailure(
@@ -105,5 +121,5 @@ void WritePngFile(const QString& fileName, const QImage& image) {
 
 void CmdRender(const QStringList& args, QxspContext&) {
     const TRenderArgs parsed = ParseArgs(args);
-    WritePngFile(parsed.Out, RenderSkinWindow(parsed.File, parsed.Window, parsed.Scheme));
+    WritePngFile(parsed.Out, RenderSkinWindow(parsed.File, parsed.Window, parsed.Scheme, parsed.States));
 }

@@ -230,6 +230,7 @@ void TQXForm::Button1Click() {
 }
 
 void TQXForm::OpenSkin(const QString& fileName) {
+    LeaveTestMode();
     // Whatever goes wrong below, the editor still holds a skin.
     const auto finish = qScopeGuard([this] { ShowPagesAndEnableSave(); });
     auto file = std::make_unique<TQXSPFile>();
@@ -263,6 +264,7 @@ void TQXForm::ShowLoadReport(const QString& fileName) {
 
 void TQXForm::SpeedButton2Click() {
     Guarded(this, [this] {
+        LeaveTestMode();
         // No selection frame may end up in anything the save photographs.
         // The control itself is repainted: a repaint of the window alone
         // leaves the frame on screen while the save's dialogs are up.

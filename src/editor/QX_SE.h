@@ -39,6 +39,7 @@ class TSkinLoader;
 class TSkinProject;
 class TSkinCheckDock;
 class TSkinRenderer;
+class TTestMode;
 class TLoadReportForm;
 class TVESKMenuPainter;
 class TVESKNumLabel;
@@ -240,6 +241,16 @@ public:
     // The main preview as last photographed; made on first use.
     std::unique_ptr<QImage> SchemeSnapshot;
 
+    // ---- test mode (QX_SE_TestMode.cpp)
+    // "Проверка" (Ctrl+T): the previews act like the player's windows.
+    // Opening, saving, checking and other pages end it first, so nothing
+    // the test mode shows reaches a document or a photograph of a preview.
+    QAction* TestModeAction = nullptr;
+    QToolButton* TestModeButton = nullptr;
+    bool InTestMode() const;
+    void LeaveTestMode();
+    TTestMode* TestMode() const { return FTestMode; }
+
     // ---- skin state
     std::unique_ptr<TSkinProject> EqDocument;
     std::unique_ptr<QImage> EqBitmap;
@@ -433,6 +444,8 @@ private:
     QWidget* BuildElementColumn();
     QWidget* BuildPropertyColumn();
     QWidget* BuildPlacementBar();
+    QToolButton* BuildTestModeButton();
+    void TestModeToggled(bool on);
     QWidget* BuildPreviews();
     QWidget* BuildMagnifier();
     QWidget* BuildPlaylistPage();
@@ -485,6 +498,7 @@ private:
     QPoint FDragOrigin;
 
     std::unique_ptr<TPreviewTrees> FPreviews;
+    TTestMode* FTestMode = nullptr; // made on first use, owned as a child
     std::unique_ptr<IEditorDialogs> FOwnDialogs;
     IEditorDialogs* FDialogs = nullptr;
 };

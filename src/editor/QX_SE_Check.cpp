@@ -65,6 +65,7 @@ void TQXForm::BuildCheckDock() {
 
 void TQXForm::CheckSkinClick() {
     Guarded(this, [this] {
+        LeaveTestMode();
         // What is checked is what a save would write, and a save photographs
         // the main window without the selection frame.
         const TSelectionSetAside noFrame;
@@ -91,6 +92,7 @@ void TQXForm::CheckSavedSkin(const QString& fileName) {
 
 void TQXForm::ShowFinding(const TFinding& finding) {
     Guarded(this, [this, &finding] {
+        LeaveTestMode();
         QWidget* element = finding.Element.isEmpty() ? nullptr : Previews().Find(finding.Element);
         if (!element)
             return;

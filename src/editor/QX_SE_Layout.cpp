@@ -273,6 +273,7 @@ QWidget* TQXForm::BuildPlacementBar() {
                        "Так же перемещают: перетаскивание средней кнопкой мыши или с зажатым Alt; "
                        "стрелки сдвигают выделенный объект на 1 пиксель, Shift+стрелки — на 10."));
     row->addWidget(MoveModeButton);
+    row->addWidget(BuildTestModeButton());
     return bar;
 }
 

@@ -58,6 +58,30 @@ bool TSkinPreviewSet::ApplyScheme(int index) {
     return true;
 }
 
+TSkinProject* TSkinPreviewSet::Document(TSkinWindow window) const {
+    switch (window) {
+    case TSkinWindow::Equalizer:
+        return FEqDocument.get();
+    case TSkinWindow::Tray:
+        return FTrayDocument.get();
+    case TSkinWindow::Main:
+        break;
+    }
+    return FSkinFile ? FSkinFile->Project.get() : nullptr;
+}
+
+const QImage* TSkinPreviewSet::Bitmap(TSkinWindow window) const {
+    switch (window) {
+    case TSkinWindow::Equalizer:
+        return FEqBitmap.get();
+    case TSkinWindow::Tray:
+        return FTrayBitmap.get();
+    case TSkinWindow::Main:
+        break;
+    }
+    return FSkinFile ? FSkinFile->MainBmp.get() : nullptr;
+}
+
 QImage RenderPreviewImage(QWidget* root) {
     if (!root)
         return QImage();

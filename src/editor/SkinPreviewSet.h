@@ -35,6 +35,10 @@ public:
     TQXSPFile* Package() const { return FSkinFile.get(); }
     TSkinProject* EqDocument() const { return FEqDocument.get(); }
     TSkinProject* TrayDocument() const { return FTrayDocument.get(); }
+    // The document and bitmap the window's preview is drawn from; null
+    // before a load.
+    TSkinProject* Document(TSkinWindow window) const;
+    const QImage* Bitmap(TSkinWindow window) const;
 
 private:
     TSkinLoader Loader();
