@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "compiler/SaveSource.h"
 #include "graphics/VESKColor.h"
 
 class IEditorDialogs;
@@ -58,7 +59,7 @@ struct TVKProperty;
 // of the player's three skinned windows, the element list, the property
 // sheet and the tool pages. Components carry the names the rest of the
 // editor knows them by, both as members and as object names.
-class TQXForm : public QMainWindow {
+class TQXForm : public QMainWindow, public ISaveSource {
     Q_OBJECT
 
 public:
@@ -71,6 +72,13 @@ public:
     ~TQXForm() override;
 
     IEditorDialogs& Dialogs() const { return *FDialogs; }
+
+    // What a save reads of the window (QX_SE_SaveTarget.cpp).
+    TSaveTarget SaveTarget() override;
+    IEditorDialogs& SaveDialogs() override { return Dialogs(); }
+    QWidget* SaveWindow() override { return this; }
+    QString SaveFileName() const override { return SkinFileName; }
+    void SetSaveFileName(const QString& fileName) override { SkinFileName = fileName; }
 
     // The preview containers; their element controls are built into them.
     QWidget* MainPreview() const { return MainCtrl; }
