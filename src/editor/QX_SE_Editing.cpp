@@ -116,6 +116,9 @@ void TQXForm::EditPropertyRow(const TVKProperty& row, TSkinProject& document,
         ReloadSelectedLabel(document);
     } else if (type == QLatin1String("BOOL")) {
         document.WriteBool(row.Section, row.Key, row.Value == QLatin1String("False"));
+        // A slider drawn the other way round shows so at once, as it will
+        // after undo and redo, which render from the document.
+        RenderElement(row.Element, bitmap, &document);
     } else {
         return;
     }

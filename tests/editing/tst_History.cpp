@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -170,6 +171,29 @@ private slots:
             SelectRow(f, "PLAYBTN_NRM");
             f.Form.ListView1DblClick();
         });
+        row(0, "изменение iGenre", [](TForm& f, auto&) {
+            f.Click("iGenre");
+            f.Dialogs.ColorAnswer = QColor(200, 10, 10);
+            SelectRow(f, "iGenre");
+            f.Form.ListView1DblClick();
+        });
+        row(0, "изменение SeekBar_HORIZONTAL", [](TForm& f, auto&) {
+            f.Click("SeekBar");
+            SelectRow(f, "SeekBar_HORIZONTAL");
+            f.Form.ListView1DblClick();
+        });
+        row(0, "изменение SpectrumColor", [](TForm& f, auto&) {
+            f.Click("SPECTRUM");
+            f.Dialogs.ColorAnswer = QColor(10, 200, 10);
+            SelectRow(f, "SpectrumColor");
+            f.Form.ListView1DblClick();
+        });
+        row(0, "изменение MainHOff", [](TForm& f, auto&) {
+            f.Click("Main");
+            f.Dialogs.TextAnswer = QStringLiteral("7");
+            SelectRow(f, "MainHOff");
+            f.Form.ListView1DblClick();
+        });
         row(0, "вставка текстур STOPBTN", [](TForm& f, auto&) {
             f.Click("PLAYBTN");
             f.Form.Action4->trigger();
@@ -192,6 +216,10 @@ private slots:
             f.Dialogs.RectAnswer = TRect{1, 2, 40, 9};
             f.Form.PickPlaylistTexture(f.Form.Edit17);
         });
+        row(0, "шрифт PLSNRM", [](TForm& f, auto&) {
+            f.Dialogs.FontAnswer = TFont{QStringLiteral("DejaVu Sans"), 255, 14, fsBold};
+            f.Form.Button72->click();
+        });
         row(0, "цвет меню", [](TForm& f, auto&) {
             f.Dialogs.ColorAnswer = QColor(9, 8, 7);
             f.Form.Button13Click();
@@ -209,6 +237,7 @@ private slots:
             f.Form.Button6Click();
         });
         row(0, "изменение автора", [](TForm& f, auto&) { QTest::keyClicks(f.Form.Edit3, "xyz"); });
+        row(0, "изменение названия", [](TForm& f, auto&) { QTest::keyClicks(f.Form.Edit2, "!"); });
         row(0, "изменение описания",
             [](TForm& f, auto&) { QTest::keyClicks(f.Form.Memo1, "more"); });
     }
