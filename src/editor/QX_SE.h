@@ -107,6 +107,7 @@ public:
     // Every change to the skin is one step of History, which is clean while
     // the skin is as it was opened or last saved.
     QUndoStack* History = nullptr;
+    static constexpr int MaxHistorySteps = 200;
     QAction* UndoItem = nullptr;
     QAction* RedoItem = nullptr;
     // Makes the change as one step of the history, named text; the state

@@ -35,6 +35,9 @@ enum TDocumentSlot { MainDocument, ParentDocument, EqualizerDocument, TrayDocume
 void TQXForm::BuildHistory() {
     History = new QUndoStack(this);
     History->setObjectName(QStringLiteral("History"));
+    // A step keeps the state it replaced, a replaced sheet's pixels or the
+    // package's data area included; a long session must not hold them all.
+    History->setUndoLimit(MaxHistorySteps);
     UndoItem = new QAction(kUndo, this);
     UndoItem->setObjectName(QStringLiteral("UndoItem"));
     UndoItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));

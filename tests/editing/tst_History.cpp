@@ -315,6 +315,12 @@ private slots:
             QCOMPARE(f.Dialogs.SaveChangesCalls, 2);
             QCOMPARE(f.Dialogs.OpenCalls, 0);
             QCOMPARE(f.Element("PLAYBTN")->geometry(), moved);
+        } else if (QFile::exists(dir.filePath("out.qxsp"))) {
+            // The skin saved, opened again, starts a history of its own.
+            QCOMPARE(f.Form.History->count(), 1);
+            f.Form.OpenSkin(dir.filePath("out.qxsp"));
+            QCOMPARE(f.Form.History->count(), 0);
+            QVERIFY(!f.Form.UndoItem->isEnabled() && !f.Form.isWindowModified());
         }
     }
 };
