@@ -1,19 +1,11 @@
 #include "compiler/EditorSaveTarget.h"
 
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTabWidget>
+#include <QVariant>
+#include <QWidget>
 
-#include "controls/SelectedElement.h"
-#include "editor/QX_SE.h"
+#include "compiler/SaveSource.h"
 
 namespace {
-
-QWidget* Find(QWidget* root, const QString& name) {
-    return root ? root->findChild<QWidget*>(name) : nullptr;
-}
 
 // A swatch or sample keeps the colour value it was given as a property, so
 // that system colours (which a palette holds only resolved) survive a save.
@@ -48,42 +40,6 @@ TFont SampleFont(const QWidget* sample) {
     return font;
 }
 
-TSaveTarget SaveTargetOf(TQXForm& form) {
-    TSaveTarget target;
-    target.Package = form.SkinFile.get();
-    target.EqDocument = form.EqDocument.get();
-    target.TrayDocument = form.TrayDocument.get();
-    target.TrayBitmap = form.TrayBitmap.get();
-
-    QWidget* main = form.MainCtrl;
-    target.Main.MainCtrl = main;
-    target.Main.Main = Find(main, QStringLiteral("Main"));
-    target.Main.Leftbar = Find(main, QStringLiteral("Leftbar"));
-    target.Main.RightBar = Find(main, QStringLiteral("RightBar"));
-    target.Main.TopPanel = Find(main, QStringLiteral("TopPanel"));
-    target.Main.TabCtrl = Find(main, QStringLiteral("TabCtrl"));
-    target.Main.PlsCtrl = Find(main, QStringLiteral("PlsCtrl"));
-    target.EqualizerFace = Find(form.EQUA, QStringLiteral("main_"));
-    target.TrayInfo = Find(form.TrayControlMain, QStringLiteral("TrayInfo"));
-    target.TrayCtrl = Find(form.TrayControlMain, QStringLiteral("TrayCtrl"));
-
-    target.Menu.GutterColor = SwatchColor(form.Panel14);
-    target.Menu.MenuColor = SwatchColor(form.Panel15);
-    target.Menu.SelectedColor = SwatchColor(form.Panel16);
-    target.Menu.BorderColor = SwatchColor(form.Panel19);
-    target.Menu.Font = SampleFont(form.Panel17);
-
-    target.SkinName = form.Edit2->text();
-    target.Author = form.Edit3->text();
-    target.Description = form.Memo1->toPlainText();
-
-    TQXForm* window = &form;
-    target.ShowSkinsPage = [window] {
-        window->PageControl1->setCurrentIndex(0);
-        // Showing the skins page selects its first element; the photograph
-        // of the main preview must not show that frame either.
-        SelectedElement = nullptr;
-        window->repaint();
-    };
-    return target;
+TSaveTarget SaveTargetOf(ISaveSource& source) {
+    return source.SaveTarget();
 }

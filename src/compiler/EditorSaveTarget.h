@@ -2,13 +2,11 @@
 
 #include "compiler/SavePipeline.h"
 
+class ISaveSource;
 class QWidget;
-class TQXForm;
 
-// What a save of the main window works on: its package and documents, its
-// previews by their element names, the menu page's looks and the texts of
-// the description page.
-TSaveTarget SaveTargetOf(TQXForm& form);
+// What a save of the window works on now.
+TSaveTarget SaveTargetOf(ISaveSource& source);
 
 // The colour a swatch shows, as the skin writes it.
 TColor SwatchColor(const QWidget* swatch);

@@ -7,6 +7,7 @@
 
 #include "compiler/EditorSaveTarget.h"
 #include "compiler/MemberBytes.h"
+#include "compiler/SaveSource.h"
 #include "controls/AlignLayout.h"
 #include "storage/QXSPFile.h"
 #include "storage/VESKErrors.h"
@@ -59,8 +60,8 @@ private:
 
 } // namespace
 
-QByteArray PendingSaveBytes(TQXForm& form) {
-    TSaveTarget target = SaveTargetOf(form);
+QByteArray PendingSaveBytes(ISaveSource& source) {
+    TSaveTarget target = source.SaveTarget();
     if (!target.Package)
         throw EVESKError(QStringLiteral("No skin is loaded"));
     const auto package = CopyPackage(*target.Package);

@@ -11,9 +11,9 @@
 
 #include "compiler/EditorSaveTarget.h"
 #include "compiler/PackageFile.h"
+#include "compiler/SaveSource.h"
 #include "editor/EditorDialogs.h"
 #include "editor/ErrorBox.h"
-#include "editor/QX_SE.h"
 
 namespace {
 
@@ -140,19 +140,19 @@ void TSaveForm::reject() {
         QDialog::reject();
 }
 
-QString ShowSaveForm(TQXForm& form) {
+QString ShowSaveForm(ISaveSource& source) {
     if (gSaveWindowUp)
         return {};
     gSaveWindowUp = true;
     const auto down = qScopeGuard([] { gSaveWindowUp = false; });
-    TQXForm* owner = &form;
+    ISaveSource* owner = &source;
     auto save = std::make_unique<TSaveForm>(
-        form.Dialogs(), [owner] { return SaveTargetOf(*owner); }, &form);
-    save->SetSuggestedFileName(form.SkinFileName);
+        source.SaveDialogs(), [owner] { return owner->SaveTarget(); }, source.SaveWindow());
+    save->SetSuggestedFileName(source.SaveFileName());
     QMetaObject::invokeMethod(save.get(), &TSaveForm::StartSave, Qt::QueuedConnection);
     save->exec();
     // The next save starts where this one wrote.
     if (!save->SavedFileName().isEmpty())
-        form.SkinFileName = save->SavedFileName();
+        source.SetSaveFileName(save->SavedFileName());
     return save->SavedFileName();
 }

@@ -11,7 +11,7 @@ class QFrame;
 class QLabel;
 class QListWidget;
 class QProgressBar;
-class TQXForm;
+class ISaveSource;
 
 // The save window: asks for the file name, runs the save pipeline and logs
 // its steps, one line per finished step, with the running step, its result
@@ -74,4 +74,4 @@ private:
 // Shows a save window over the main window, starts its save as soon as its
 // modal loop runs, and destroys it afterwards. Does nothing while another
 // save is running. Answers the file written, empty when nothing was.
-QString ShowSaveForm(TQXForm& form);
+QString ShowSaveForm(ISaveSource& source);

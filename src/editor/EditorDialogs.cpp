@@ -23,6 +23,10 @@ bool IEditorDialogs::SelectRect(QWidget*, const QImage&, TRect&, bool) {
 
 void IEditorDialogs::ShowImagePicker(QWidget*, QImage&) {}
 
+TSaveChanges IEditorDialogs::AskSaveChanges(QWidget*) {
+    return TSaveChanges::Discard;
+}
+
 QString QtEditorDialogs::OpenFileName(QWidget* parent, const QString& caption,
                                       const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
@@ -140,4 +144,21 @@ bool QtEditorDialogs::SelectRect(QWidget* parent, const QImage& image, TRect& re
 
 void QtEditorDialogs::ShowImagePicker(QWidget* parent, QImage& bitmap) {
     ::ShowImagePicker(bitmap, parent, this);
+}
+
+TSaveChanges QtEditorDialogs::AskSaveChanges(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("VESK Classic Skin Editor"),
+                    QStringLiteral("Сохранить изменения в обложке?"), QMessageBox::NoButton,
+                    parent);
+    QPushButton* save = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return TSaveChanges::Save;
+    if (box.clickedButton() == discard)
+        return TSaveChanges::Discard;
+    return TSaveChanges::Cancel;
 }

@@ -12,6 +12,9 @@ class QImage;
 class QWidget;
 struct TRect;
 
+// The answers to "Сохранить изменения в обложке?".
+enum class TSaveChanges { Save, Discard, Cancel };
+
 // Every question the editor asks the user goes through this interface, so
 // tests can answer without a modal loop. An empty optional or string means
 // the user cancelled.
@@ -41,6 +44,10 @@ public:
     // both untouched, so an answerer that does not care need not override.
     virtual bool SelectRect(QWidget* parent, const QImage& image, TRect& rect, bool sizeLocked);
     virtual void ShowImagePicker(QWidget* parent, QImage& bitmap);
+
+    // Asked before unsaved changes would be lost. An answerer that does not
+    // ask lets them go, as the windows without a user do.
+    virtual TSaveChanges AskSaveChanges(QWidget* parent);
 };
 
 // The skin font a font dialog's answer stands for: shown is what the dialog
@@ -60,4 +67,5 @@ public:
     void Information(QWidget* parent, const QString& caption, const QString& text) override;
     bool SelectRect(QWidget* parent, const QImage& image, TRect& rect, bool sizeLocked) override;
     void ShowImagePicker(QWidget* parent, QImage& bitmap) override;
+    TSaveChanges AskSaveChanges(QWidget* parent) override;
 };

@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "compiler/QX_SE_Save.h"
@@ -25,6 +26,7 @@
 #include "editor/ErrorBox.h"
 #include "editor/LoadReportForm.h"
 #include "editor/PreviewTrees.h"
+#include "editor/edits/PageEdit.h"
 #include "storage/QXSPFile.h"
 #include "text/SkinProject.h"
 #include "tools/spLoupe.h"
@@ -67,6 +69,7 @@ TQXForm::TQXForm(IEditorDialogs* dialogs, QWidget* parent) : QMainWindow(parent)
     setAttribute(Qt::WA_AlwaysShowToolTips);
 
     BuildActions();
+    BuildHistory();
     BuildMenus();
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -92,6 +95,7 @@ TQXForm::TQXForm(IEditorDialogs* dialogs, QWidget* parent) : QMainWindow(parent)
     ConnectPlaylistPage();
     ConnectMenuPage();
     ConnectSchemesPage();
+    ConnectDescriptionPage();
     MenuPainter = std::make_unique<TVESKMenuPainter>();
     BuildPreviewTrees();
     Guarded(this, [this] { FormCreate(); });
@@ -154,6 +158,10 @@ void TQXForm::BuildMenus() {
     skinMenu->addAction(CheckItem);
     skinMenu->addSeparator();
     skinMenu->addAction(ExitItem);
+    QMenu* editMenu = MainMenu1->addMenu(QStringLiteral("Правка"));
+    editMenu->setObjectName(QStringLiteral("EditMenu"));
+    editMenu->addAction(UndoItem);
+    editMenu->addAction(RedoItem);
     MainMenu1->addAction(AboutItem);
     setMenuBar(MainMenu1);
 
@@ -167,7 +175,8 @@ void TQXForm::BuildMenus() {
 
 void TQXForm::FormCreate() {
     EmptyTextureClipboard();
-    setWindowTitle(Caption);
+    // The mark of unsaved changes goes in front of the caption.
+    setWindowTitle(QStringLiteral("[*]") + Caption);
     QApplication::setApplicationName(Title);
     AssignElementMenu(PreviewElement(QStringLiteral("main_")), ElementMenu);
     AssignElementMenu(MainCtrl, ElementMenu);
@@ -187,6 +196,7 @@ void TQXForm::FormCreate() {
     // The built-in skin carries schemes of its own; a list left empty here
     // would have the first scheme added overwrite them.
     RefreshSchemeList();
+    ResetHistory();
 
     ShowPagesAndEnableSave();
 }
@@ -215,14 +225,18 @@ void TQXForm::AssignElementMenu(QWidget* container, QMenu* menu) {
 
 void TQXForm::SaveSkin() {
     const QString saved = ShowSaveForm(*this);
-    if (!saved.isEmpty())
-        CheckSavedSkin(saved);
+    if (saved.isEmpty())
+        return;
+    History->setClean();
+    CheckSavedSkin(saved);
 }
 
 // ------------------------------------------------------------- commands
 
 void TQXForm::Button1Click() {
     Guarded(this, [this] {
+        if (!MayDropChanges())
+            return;
         const QString fileName = Dialogs().OpenFileName(this, QString(), SkinFilter);
         if (!fileName.isEmpty())
             OpenSkin(fileName);
@@ -232,7 +246,14 @@ void TQXForm::Button1Click() {
 void TQXForm::OpenSkin(const QString& fileName) {
     LeaveTestMode();
     // Whatever goes wrong below, the editor still holds a skin.
-    const auto finish = qScopeGuard([this] { ShowPagesAndEnableSave(); });
+    // A skin that replaced the one held starts its own history, even when
+    // loading it failed halfway: the old steps would write into it.
+    const TQXSPFile* previous = SkinFile.get();
+    const auto finish = qScopeGuard([this, previous] {
+        if (SkinFile.get() != previous)
+            ResetHistory();
+        ShowPagesAndEnableSave();
+    });
     auto file = std::make_unique<TQXSPFile>();
     file->LoadFromFile(fileName);
     // The user asked for their file, not for the built-in skin: they hear

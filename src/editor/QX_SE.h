@@ -1,13 +1,19 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include "compiler/SaveSource.h"
 #include "graphics/VESKColor.h"
 
 class IEditorDialogs;
+enum class TEditKind : int;
+struct TPageState;
+struct TSkinSnapshot;
+class QUndoStack;
 enum class TSkinWindow;
 class QAction;
 class QCheckBox;
@@ -54,7 +60,7 @@ struct TVKProperty;
 // of the player's three skinned windows, the element list, the property
 // sheet and the tool pages. Components carry the names the rest of the
 // editor knows them by, both as members and as object names.
-class TQXForm : public QMainWindow {
+class TQXForm : public QMainWindow, public ISaveSource {
     Q_OBJECT
 
 public:
@@ -67,6 +73,13 @@ public:
     ~TQXForm() override;
 
     IEditorDialogs& Dialogs() const { return *FDialogs; }
+
+    // What a save reads of the window (QX_SE_SaveTarget.cpp).
+    TSaveTarget SaveTarget() override;
+    IEditorDialogs& SaveDialogs() override { return Dialogs(); }
+    QWidget* SaveWindow() override { return this; }
+    QString SaveFileName() const override { return SkinFileName; }
+    void SetSaveFileName(const QString& fileName) override { SkinFileName = fileName; }
 
     // The preview containers; their element controls are built into them.
     QWidget* MainPreview() const { return MainCtrl; }
@@ -90,6 +103,23 @@ public:
     QPointer<TLoadReportForm> LoadReport;
     // The package file last opened or saved; empty for the built-in skin.
     QString SkinFileName;
+
+    // ---- history of changes (QX_SE_History.cpp)
+    // Every change to the skin is one step of History, which is clean while
+    // the skin is as it was opened or last saved.
+    QUndoStack* History = nullptr;
+    static constexpr int MaxHistorySteps = 200;
+    QAction* UndoItem = nullptr;
+    QAction* RedoItem = nullptr;
+    // Makes the change as one step of the history, named text; the state
+    // before and after is recorded for the aspects named (documents and the
+    // previews' placement always). The next step of the same kind on the
+    // same element joins it. Changes made while one is made are part of it.
+    void Edit(const QString& text, TEditKind kind, const QString& element, unsigned aspects,
+              const std::function<void()>& change);
+    // Before unsaved changes would be lost: asks whether to save them and
+    // saves on "Да". False when the user keeps the skin as it is.
+    bool MayDropChanges();
 
     // ---- skin check (QX_SE_Check.cpp)
     // Checks the package a save would write now and lists the findings.
@@ -425,9 +455,18 @@ protected:
     virtual void FillPlaylistTab();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
+    void BuildHistory();
+    // A skin newly opened starts a history of its own, clean.
+    void ResetHistory();
+    TSkinSnapshot CaptureSkin(unsigned aspects, bool before) const;
+    void RestoreSkin(const TSkinSnapshot& target, const TSkinSnapshot& replaced);
+    void RenderRestored(const TSkinSnapshot& target, const TSkinSnapshot& replaced);
+    void ShowHistoryCaptions();
+    void ConnectDescriptionPage();
     void EmptyTextureClipboard();
     void ShowPagesAndEnableSave();
     void ShowLoadReport(const QString& fileName);
@@ -473,6 +512,8 @@ private:
     TPropertySheetView PropertySheetView() const;
 
     void ConnectPropertyEditing();
+    // The row's own editor, as one step of the history.
+    void EditPropertyRow(const TVKProperty& row, TSkinProject& document, const QImage& bitmap);
     void EditIntegerValue(const TVKProperty& row, TSkinProject& document);
     void ReloadSelectedLabel(TSkinProject& document);
     void FollowRectEdit(QWidget* element, const TVKProperty& row, const TRect& rect,
@@ -496,6 +537,12 @@ private:
     // the origin is the grabbed point in the element.
     bool FDragging = false;
     QPoint FDragOrigin;
+
+    int FEditDepth = 0;
+    bool FRestoring = false;
+    // The page values as the history last saw them: the text fields have
+    // changed already when they report an edit.
+    std::unique_ptr<TPageState> FPageValues;
 
     std::unique_ptr<TPreviewTrees> FPreviews;
     TTestMode* FTestMode = nullptr; // made on first use, owned as a child

@@ -11,6 +11,7 @@
 #include "editor/ErrorBox.h"
 #include "editor/PreviewTrees.h"
 #include "editor/QX_SE.h"
+#include "editor/edits/SkinEdit.h"
 #include "text/SkinProject.h"
 
 namespace {
@@ -120,19 +121,22 @@ void TQXForm::PasteTextureParams() {
             return;
         const QString s = TextureKey(FTextureClipboard.Name);
         const QString d = TextureKey(target->objectName());
-
-        for (const QString& suffix : TextureSuffixes(kind))
-            to->WriteRect(kRects, d + suffix, from->ReadRect(kRects, s + suffix, TRect()));
-        if (kind == int(ElementKind::Slider) || kind == int(ElementKind::EqSlider)) {
-            const QString widths = QStringLiteral("SKIN_WIDTHS");
-            const QString horizontal = QStringLiteral("_HORIZONTAL");
-            to->WriteBool(widths, d + horizontal,
-                          from->ReadBool(widths, s + horizontal, kind == int(ElementKind::Slider)));
-        }
-        SetBounds(target, QRect(target->pos(), source->size()));
-        to->WriteRect(QStringLiteral("SKIN_OBJS"), d, TRect::FromQRect(target->geometry()));
-        RenderElement(target, *bitmap, to);
-        // The sheet would otherwise offer the old rectangles for editing.
-        SelectElementAsClick(target);
+        Edit(
+            QStringLiteral("вставка текстур ") + target->objectName(), TEditKind::Other, d, 0, [&] {
+                for (const QString& suffix : TextureSuffixes(kind))
+                    to->WriteRect(kRects, d + suffix, from->ReadRect(kRects, s + suffix, TRect()));
+                if (kind == int(ElementKind::Slider) || kind == int(ElementKind::EqSlider)) {
+                    const QString widths = QStringLiteral("SKIN_WIDTHS");
+                    const QString horizontal = QStringLiteral("_HORIZONTAL");
+                    to->WriteBool(
+                        widths, d + horizontal,
+                        from->ReadBool(widths, s + horizontal, kind == int(ElementKind::Slider)));
+                }
+                SetBounds(target, QRect(target->pos(), source->size()));
+                to->WriteRect(QStringLiteral("SKIN_OBJS"), d, TRect::FromQRect(target->geometry()));
+                RenderElement(target, *bitmap, to);
+                // The sheet would otherwise offer the old rectangles for editing.
+                SelectElementAsClick(target);
+            });
     });
 }

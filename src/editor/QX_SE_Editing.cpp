@@ -13,6 +13,7 @@
 #include "editor/PreviewTrees.h"
 #include "editor/PropertySheet.h"
 #include "editor/QX_SE.h"
+#include "editor/edits/SkinEdit.h"
 #include "storage/QXSPFile.h"
 #include "text/SkinProject.h"
 #include "text/VESKIntParse.h"
@@ -90,30 +91,39 @@ void TQXForm::ListView1DblClick() {
         if (!document || !bitmap)
             return;
 
-        const QString& type = row.TypeName;
-        if (type == QLatin1String("TGSTYLE")) {
-            document->WriteInteger(row.Section, row.Key, NextStripStyle(row.Value));
-            RenderElement(row.Element, *bitmap, document);
-        } else if (type == QLatin1String("TINT")) {
-            EditIntegerValue(row, *document);
-        } else if (type == QLatin1String("TRECT")) {
-            EditRectProperty(row, *document, *bitmap);
-        } else if (type == QLatin1String("TCOLOR")) {
-            ChooseColorValue(row, *document);
-        } else if (type == QLatin1String("TFONT")) {
-            ChooseFont(row.Key, *document);
-            ReloadSelectedLabel(*document);
-        } else if (type == QLatin1String("TFONTCOLOR")) {
-            ChooseFontColor(row.Key, *document);
-            ReloadSelectedLabel(*document);
-        } else if (type == QLatin1String("BOOL")) {
-            document->WriteBool(row.Section, row.Key, row.Value == QLatin1String("False"));
-        } else {
-            return;
-        }
-        if (SelectedElement)
-            SelectElementAsClick(SelectedElement);
+        Edit(QStringLiteral("изменение ") + row.Key, TEditKind::Other, row.Key, 0,
+             [&] { EditPropertyRow(row, *document, *bitmap); });
     });
+}
+
+void TQXForm::EditPropertyRow(const TVKProperty& row, TSkinProject& document,
+                              const QImage& bitmap) {
+    const QString& type = row.TypeName;
+    if (type == QLatin1String("TGSTYLE")) {
+        document.WriteInteger(row.Section, row.Key, NextStripStyle(row.Value));
+        RenderElement(row.Element, bitmap, &document);
+    } else if (type == QLatin1String("TINT")) {
+        EditIntegerValue(row, document);
+    } else if (type == QLatin1String("TRECT")) {
+        EditRectProperty(row, document, bitmap);
+    } else if (type == QLatin1String("TCOLOR")) {
+        ChooseColorValue(row, document);
+    } else if (type == QLatin1String("TFONT")) {
+        ChooseFont(row.Key, document);
+        ReloadSelectedLabel(document);
+    } else if (type == QLatin1String("TFONTCOLOR")) {
+        ChooseFontColor(row.Key, document);
+        ReloadSelectedLabel(document);
+    } else if (type == QLatin1String("BOOL")) {
+        document.WriteBool(row.Section, row.Key, row.Value == QLatin1String("False"));
+        // A slider drawn the other way round shows so at once, as it will
+        // after undo and redo, which render from the document.
+        RenderElement(row.Element, bitmap, &document);
+    } else {
+        return;
+    }
+    if (SelectedElement)
+        SelectElementAsClick(SelectedElement);
 }
 
 void TQXForm::EditIntegerValue(const TVKProperty& row, TSkinProject& document) {

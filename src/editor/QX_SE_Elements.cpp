@@ -22,6 +22,7 @@
 #include "editor/ErrorBox.h"
 #include "editor/PreviewTrees.h"
 #include "editor/QX_SE.h"
+#include "editor/edits/SkinEdit.h"
 #include "storage/QXSPFile.h"
 #include "text/SkinProject.h"
 
@@ -140,15 +141,21 @@ void TQXForm::CheckListBox1ClickCheck(QListWidgetItem* item) {
         QWidget* element = EntryElement(item);
         if (!element)
             return;
-        if (item->checkState() == Qt::Checked) {
-            // An element the skin left out gets a size one can see and grab.
-            if (element->width() == 0 && element->height() == 0)
-                ::SetBounds(element, QRect(element->pos(), QSize(50, 50)));
-            element->show();
-        } else {
-            // The save writes an invisible element as "0,0,0,0".
-            element->hide();
-        }
+        const bool checked = item->checkState() == Qt::Checked;
+        const QString name = element->objectName();
+        Edit((checked ? QStringLiteral("включение ") : QStringLiteral("отключение ")) + name,
+             TEditKind::Other, name, 0, [&] {
+                 if (checked) {
+                     // An element the skin left out gets a size one can see
+                     // and grab.
+                     if (element->width() == 0 && element->height() == 0)
+                         ::SetBounds(element, QRect(element->pos(), QSize(50, 50)));
+                     element->show();
+                 } else {
+                     // The save writes an invisible element as "0,0,0,0".
+                     element->hide();
+                 }
+             });
     });
 }
 
@@ -190,16 +197,19 @@ void TQXForm::SpinEdit1Change() {
 void TQXForm::MoveElementTo(QWidget* element, QPoint topLeft, bool writeBounds) {
     if (!element)
         return;
-    const int width = element->width();
-    const int height = element->height();
-    PlaceControl(element, topLeft.x(), topLeft.y(), width, height);
-    TSkinProject* document = PageDocument(PreviewPageOf(element));
-    if (!writeBounds || !document)
-        return;
-    QString key = element->objectName();
-    if (key.endsWith(u'_'))
-        key.chop(1);
-    document->WriteRect(Objs, key, PlacedRect(topLeft.x(), topLeft.y(), width, height));
+    const QString name = element->objectName();
+    Edit(QStringLiteral("перемещение ") + name, TEditKind::Move, name, 0, [&] {
+        const int width = element->width();
+        const int height = element->height();
+        PlaceControl(element, topLeft.x(), topLeft.y(), width, height);
+        TSkinProject* document = PageDocument(PreviewPageOf(element));
+        if (!writeBounds || !document)
+            return;
+        QString key = name;
+        if (key.endsWith(u'_'))
+            key.chop(1);
+        document->WriteRect(Objs, key, PlacedRect(topLeft.x(), topLeft.y(), width, height));
+    });
 }
 
 void TQXForm::LabelSize() {
@@ -211,9 +221,12 @@ void TQXForm::LabelSize() {
         const int top = SpinEdit4->value();
         const int width = SpinEdit5->value();
         const int height = SpinEdit6->value();
-        PlaceControl(element, left, top, width, height);
-        if (TSkinProject* document = ShownDocument())
-            document->WriteRect(Objs, element->objectName(), PlacedRect(left, top, width, height));
+        const QString name = element->objectName();
+        Edit(QStringLiteral("размер ") + name, TEditKind::Size, name, 0, [&] {
+            PlaceControl(element, left, top, width, height);
+            if (TSkinProject* document = ShownDocument())
+                document->WriteRect(Objs, name, PlacedRect(left, top, width, height));
+        });
     });
 }
 
@@ -225,16 +238,23 @@ void TQXForm::ComboBox1Select(int index) {
             return;
         // Position and size stay as numbers, now within the new area; the
         // save writes the area back from the element's parent.
-        MoveUnder(SelectedElement, panels[index]);
+        QWidget* element = SelectedElement;
+        const QString name = element ? element->objectName() : QString();
+        Edit(QStringLiteral("перенос ") + name, TEditKind::Other, name, 0,
+             [&] { MoveUnder(element, panels[index]); });
     });
 }
 
 void TQXForm::ComboBox2Select(int index) {
     Guarded(this, [this, index] {
-        if (index == 0)
-            MoveUnder(SelectedElement, Previews().TrayCtrl());
-        else if (index == 1)
-            MoveUnder(SelectedElement, Previews().TrayInfo());
+        QWidget* element = SelectedElement;
+        const QString name = element ? element->objectName() : QString();
+        Edit(QStringLiteral("перенос ") + name, TEditKind::Other, name, 0, [&] {
+            if (index == 0)
+                MoveUnder(element, Previews().TrayCtrl());
+            else if (index == 1)
+                MoveUnder(element, Previews().TrayInfo());
+        });
     });
 }
 
@@ -245,6 +265,9 @@ void TQXForm::Button9Click() {
             return;
         // Top-aligned panels stack by their tops, and the one just moved
         // wins a tie: top 0 puts it first.
-        ::SetBounds(element, QRect(element->x(), 0, element->width(), element->height()));
+        const QString name = element->objectName();
+        Edit(QStringLiteral("перемещение вверх ") + name, TEditKind::Other, name, 0, [&] {
+            ::SetBounds(element, QRect(element->x(), 0, element->width(), element->height()));
+        });
     });
 }

@@ -23,6 +23,7 @@
 #include "editor/PaintBox.h"
 #include "editor/QX_SE.h"
 #include "editor/Swatches.h"
+#include "editor/edits/SkinEdit.h"
 #include "graphics/BmpDecoder.h"
 #include "storage/QXSPFile.h"
 #include "storage/QXSPFonts.h"
@@ -90,12 +91,14 @@ void TQXForm::PainterPaint(QPainter& canvas) {
 // The looks wait in the swatches and the sample until a save writes them.
 void TQXForm::ChooseMenuColor(QFrame* swatch) {
     Guarded(this, [&] {
-        if (const auto chosen = Dialogs().Color(this, ColorToQColor(SwatchColor(swatch))))
-            SetSwatchColor(swatch, RgbToColor(chosen->rgb()));
-        // The font sample stands on the menu's colour, so a light font on
-        // a dark menu stays readable.
-        if (swatch == Panel15)
-            SetSampleFont(Panel17, SampleFont(Panel17), SwatchColor(Panel15));
+        Edit(QStringLiteral("цвет меню"), TEditKind::Other, QString(), EditAspect::Pages, [&] {
+            if (const auto chosen = Dialogs().Color(this, ColorToQColor(SwatchColor(swatch))))
+                SetSwatchColor(swatch, RgbToColor(chosen->rgb()));
+            // The font sample stands on the menu's colour, so a light font
+            // on a dark menu stays readable.
+            if (swatch == Panel15)
+                SetSampleFont(Panel17, SampleFont(Panel17), SwatchColor(Panel15));
+        });
     });
     Painter->update();
 }
@@ -125,7 +128,8 @@ void TQXForm::Button15Click() {
         // Skin font values store the height without its sign.
         if (font.Height < 0 && font.Height != INT_MIN)
             font.Height = -font.Height;
-        SetSampleFont(Panel17, font, SwatchColor(Panel15));
+        Edit(QStringLiteral("шрифт меню"), TEditKind::Other, QString(), EditAspect::Pages,
+             [&] { SetSampleFont(Panel17, font, SwatchColor(Panel15)); });
     });
     Painter->update();
 }
@@ -138,17 +142,23 @@ void TQXForm::Button17Click() {
         if (fileName.isEmpty())
             return;
         const QImage strip = ReadBmpFile(fileName).Image;
-        Image1->setPixmap(QPixmap::fromImage(strip));
-        AddMember(*SkinFile, kImageList, BitmapFileBytes(strip));
+        Edit(QStringLiteral("иконки меню"), TEditKind::Other, QString(),
+             EditAspect::Pages | EditAspect::Members, [&] {
+                 Image1->setPixmap(QPixmap::fromImage(strip));
+                 AddMember(*SkinFile, kImageList, BitmapFileBytes(strip));
+             });
     });
 }
 
 void TQXForm::Button16Click() {
     Guarded(this, [&] {
-        Image1->setPixmap(QPixmap());
-        // An empty bitmap makes an empty member: the player then draws its
-        // menus without icons.
-        AddMember(*SkinFile, kImageList, QByteArray());
+        Edit(QStringLiteral("очистка иконок меню"), TEditKind::Other, QString(),
+             EditAspect::Pages | EditAspect::Members, [&] {
+                 Image1->setPixmap(QPixmap());
+                 // An empty bitmap makes an empty member: the player then
+                 // draws its menus without icons.
+                 AddMember(*SkinFile, kImageList, QByteArray());
+             });
     });
 }
 
@@ -194,8 +204,11 @@ void TQXForm::Button2Click() {
         QFile font(fileName);
         if (!font.open(QIODevice::ReadOnly))
             throw EVESKError(QStringLiteral("Не удалось открыть файл \"%1\"").arg(fileName));
-        SkinFile->AddFile(name, &font);
-        RefreshFontList();
+        Edit(QStringLiteral("добавление шрифта ") + name, TEditKind::Other, QString(),
+             EditAspect::Members, [&] {
+                 SkinFile->AddFile(name, &font);
+                 RefreshFontList();
+             });
     });
 }
 
@@ -204,7 +217,11 @@ void TQXForm::Button3Click() {
         const QListWidgetItem* item = ListBox1->currentItem();
         if (!item || !item->isSelected())
             return;
-        SkinFile->RemoveFile(item->text());
-        RefreshFontList();
+        const QString name = item->text();
+        Edit(QStringLiteral("удаление шрифта ") + name, TEditKind::Other, QString(),
+             EditAspect::Members, [&] {
+                 SkinFile->RemoveFile(name);
+                 RefreshFontList();
+             });
     });
 }

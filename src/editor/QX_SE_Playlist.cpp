@@ -11,6 +11,7 @@
 #include "editor/ErrorBox.h"
 #include "editor/QX_SE.h"
 #include "editor/Swatches.h"
+#include "editor/edits/SkinEdit.h"
 #include "storage/QXSPFile.h"
 #include "text/SkinProject.h"
 
@@ -49,7 +50,10 @@ void TQXForm::ConnectPlaylistPage() {
     };
     for (const auto& [button, key] : fonts) {
         connect(button, &QPushButton::clicked, this, [this, key = QString::fromLatin1(key)] {
-            Guarded(this, [&] { ChooseFont(key, *SkinFile->Project); });
+            Guarded(this, [&] {
+                Edit(QStringLiteral("шрифт ") + key, TEditKind::Other, key, 0,
+                     [&] { ChooseFont(key, *SkinFile->Project); });
+            });
         });
     }
     connect(Button42, &QPushButton::clicked, this, &TQXForm::Button42Click);
@@ -81,12 +85,14 @@ void TQXForm::PickPlaylistTexture(QLineEdit* box) {
                                   false))
             return;
         TSkinProject& document = *SkinFile->Project;
-        document.WriteRect(kRects, key, rect);
-        // The selected scroll background always equals the normal one.
-        if (key.compare(QStringLiteral("SCROLLSLIDER_BK"), Qt::CaseInsensitive) == 0)
-            document.WriteRect(kRects, QStringLiteral("SCROLLSLIDER_BKS"), rect);
-        box->setText(RectToStr(rect));
-        FillPlaylistTab();
+        Edit(QStringLiteral("изменение ") + key, TEditKind::Other, key, 0, [&] {
+            document.WriteRect(kRects, key, rect);
+            // The selected scroll background always equals the normal one.
+            if (key.compare(QStringLiteral("SCROLLSLIDER_BK"), Qt::CaseInsensitive) == 0)
+                document.WriteRect(kRects, QStringLiteral("SCROLLSLIDER_BKS"), rect);
+            box->setText(RectToStr(rect));
+            FillPlaylistTab();
+        });
     });
 }
 
@@ -96,8 +102,10 @@ void TQXForm::ChoosePlaylistColor(QFrame* swatch, const QString& key) {
         if (!chosen)
             return;
         const TColor color = RgbToColor(chosen->rgb());
-        SetSwatchColor(swatch, color);
-        SkinFile->Project->WriteInteger(kFonts, key, color);
+        Edit(QStringLiteral("цвет ") + key, TEditKind::Other, key, 0, [&] {
+            SetSwatchColor(swatch, color);
+            SkinFile->Project->WriteInteger(kFonts, key, color);
+        });
     });
 }
 
@@ -116,11 +124,17 @@ void TQXForm::Button30Click() {
 // The two "Цвет шрифта" buttons sit beside the other row's font button: the
 // upper one colours the active tab font, the lower one the normal one.
 void TQXForm::Button42Click() {
-    Guarded(this, [&] { ChooseFontColor(QStringLiteral("PLSTABA"), *SkinFile->Project); });
+    Guarded(this, [&] {
+        Edit(QStringLiteral("цвет шрифта PLSTABA"), TEditKind::Other, QString(), 0,
+             [&] { ChooseFontColor(QStringLiteral("PLSTABA"), *SkinFile->Project); });
+    });
 }
 
 void TQXForm::Button44Click() {
-    Guarded(this, [&] { ChooseFontColor(QStringLiteral("PLSTABN"), *SkinFile->Project); });
+    Guarded(this, [&] {
+        Edit(QStringLiteral("цвет шрифта PLSTABN"), TEditKind::Other, QString(), 0,
+             [&] { ChooseFontColor(QStringLiteral("PLSTABN"), *SkinFile->Project); });
+    });
 }
 
 void TQXForm::Button46Click() {
@@ -128,13 +142,17 @@ void TQXForm::Button46Click() {
         TSkinProject& document = *SkinFile->Project;
         const TColor current = document.ReadInteger(kFonts, QStringLiteral("PLSTABC"), kWhite);
         if (const auto chosen = Dialogs().Color(this, ColorToQColor(current)))
-            document.WriteInteger(kFonts, QStringLiteral("PLSTABC"), RgbToColor(chosen->rgb()));
+            Edit(QStringLiteral("цвет PLSTABC"), TEditKind::Other, QString(), 0, [&] {
+                document.WriteInteger(kFonts, QStringLiteral("PLSTABC"), RgbToColor(chosen->rgb()));
+            });
     });
 }
 
 void TQXForm::CheckBox1Click() {
     Guarded(this, [&] {
-        SkinFile->Project->WriteBool(QStringLiteral("SKIN_WIDTHS"), QStringLiteral("HidePLSScroll"),
-                                     CheckBox1->isChecked());
+        Edit(QStringLiteral("полоса прокрутки плейлиста"), TEditKind::Other, QString(), 0, [&] {
+            SkinFile->Project->WriteBool(QStringLiteral("SKIN_WIDTHS"),
+                                         QStringLiteral("HidePLSScroll"), CheckBox1->isChecked());
+        });
     });
 }

@@ -14,6 +14,7 @@
 #include "editor/EditorDialogs.h"
 #include "editor/ErrorBox.h"
 #include "editor/QX_SE.h"
+#include "editor/edits/SkinEdit.h"
 #include "graphics/VESKBmp.h"
 #include "graphics/VESKHue.h"
 #include "storage/QXSPFile.h"
@@ -135,9 +136,11 @@ void TQXForm::Button6Click() {
         const auto name = Dialogs().Text(this, kNameCaption, kNamePrompt, kNoName);
         if (!name)
             return;
-        AddScheme(ListBox2, *name, ScrollBar1->value());
-        StoreSchemes();
-        RefreshSchemeList();
+        Edit(QStringLiteral("добавление схемы ") + *name, TEditKind::Other, QString(), 0, [&] {
+            AddScheme(ListBox2, *name, ScrollBar1->value());
+            StoreSchemes();
+            RefreshSchemeList();
+        });
     });
 }
 
@@ -155,9 +158,11 @@ void TQXForm::Button7Click() {
             return;
         // The schemes behind it move up by one number; the keys of the last
         // number stay behind, past "Count", and mean nothing.
-        delete item;
-        StoreSchemes();
-        RefreshSchemeList();
+        Edit(QStringLiteral("удаление схемы ") + item->text(), TEditKind::Other, QString(), 0, [&] {
+            delete item;
+            StoreSchemes();
+            RefreshSchemeList();
+        });
     });
 }
 
@@ -166,9 +171,13 @@ void TQXForm::Button8Click() {
         QListWidgetItem* item = SelectedScheme(ListBox2);
         if (!item)
             return;
-        if (const auto name = Dialogs().Text(this, kNameCaption, kNamePrompt, item->text()))
-            item->setText(*name);
-        StoreSchemes();
-        RefreshSchemeList();
+        Edit(QStringLiteral("переименование схемы ") + item->text(), TEditKind::Other, QString(), 0,
+             [&] {
+                 if (const auto name =
+                         Dialogs().Text(this, kNameCaption, kNamePrompt, item->text()))
+                     item->setText(*name);
+                 StoreSchemes();
+                 RefreshSchemeList();
+             });
     });
 }

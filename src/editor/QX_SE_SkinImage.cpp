@@ -7,6 +7,7 @@
 #include "editor/ErrorBox.h"
 #include "editor/QX_SE.h"
 #include "editor/SkinLoader.h"
+#include "editor/edits/SkinEdit.h"
 #include "storage/QXSPFile.h"
 #include "storage/SkinVocabulary.h"
 
@@ -35,16 +36,19 @@ void TQXForm::SpeedButton1Click() {
         std::unique_ptr<QImage>& bitmap = *shown.Bitmap;
         if (!bitmap)
             bitmap = std::make_unique<QImage>();
-        Dialogs().ShowImagePicker(this, *bitmap);
-
-        // Whatever the picker did, the package holds the bitmap the preview
-        // is cut from, as exact 24-bit pixels, so a save writes what the
-        // user sees. A bitmap that is still empty has nothing to store.
-        if (SkinFile && !bitmap->isNull())
-            AddMember(*SkinFile, shown.Member, BitmapFileBytes(*bitmap));
-        RenderPreview(page == 0   ? TSkinWindow::Main
-                      : page == 1 ? TSkinWindow::Equalizer
-                                  : TSkinWindow::Tray);
+        Edit(QStringLiteral("замена рисунка ") + shown.Member, TEditKind::Other, shown.Member,
+             EditAspect::Bitmaps | EditAspect::Members, [&] {
+                 Dialogs().ShowImagePicker(this, *bitmap);
+                 // Whatever the picker did, the package holds the bitmap the
+                 // preview is cut from, as exact 24-bit pixels, so a save
+                 // writes what the user sees. A bitmap that is still empty
+                 // has nothing to store.
+                 if (SkinFile && !bitmap->isNull())
+                     AddMember(*SkinFile, shown.Member, BitmapFileBytes(*bitmap));
+                 RenderPreview(page == 0   ? TSkinWindow::Main
+                               : page == 1 ? TSkinWindow::Equalizer
+                                           : TSkinWindow::Tray);
+             });
     });
 }
 

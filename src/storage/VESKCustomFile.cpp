@@ -386,6 +386,41 @@ void TVESKCustomFile::DeleteItem(int index) {
     Header.Count = std::uint32_t(Count());
 }
 
+TVESKCustomFile::TMemberState TVESKCustomFile::MemberState() const {
+    TMemberState state;
+    state.HasData = bool(FData);
+    if (FData)
+        state.Data = FData->data();
+    state.HasItems = bool(FItems);
+    for (int i = 0; i < Count(); ++i)
+        state.Items.push_back(*Items(i));
+    return state;
+}
+
+void TVESKCustomFile::RestoreMembers(const TMemberState& state) {
+    FData.reset();
+    if (state.HasData)
+        FData = NewMemoryStream(state.Data);
+    FItems.reset();
+    if (state.HasItems) {
+        FItems = std::make_unique<std::vector<std::unique_ptr<TVESKFileItem>>>();
+        for (const TVESKFileItem& item : state.Items)
+            FItems->push_back(std::make_unique<TVESKFileItem>(item));
+    }
+    Header.Count = std::uint32_t(Count());
+}
+
+bool TVESKCustomFile::TMemberState::operator==(const TMemberState& other) const {
+    if (HasData != other.HasData || HasItems != other.HasItems ||
+        Items.size() != other.Items.size())
+        return false;
+    for (size_t i = 0; i < Items.size(); ++i)
+        if (std::memcmp(&Items[i], &other.Items[i], sizeof(TVESKFileItem)) != 0)
+            return false;
+    // Shared bytes are the same bytes; only a copy needs comparing.
+    return Data.constData() == other.Data.constData() || Data == other.Data;
+}
+
 void TVESKCustomFile::ClearItems() {
     FItems.reset();
 }

@@ -96,6 +96,19 @@ public:
     // Convenience over Items(): the member's name as wide text.
     QString ItemName(int index) const;
 
+    // The member table and data area as they stand, so they can be put back
+    // exactly, member order included. The bytes are shared, not copied,
+    // until either side changes.
+    struct TMemberState {
+        QByteArray Data;
+        std::vector<TVESKFileItem> Items;
+        bool HasData = false;
+        bool HasItems = false;
+        bool operator==(const TMemberState& other) const;
+    };
+    TMemberState MemberState() const;
+    void RestoreMembers(const TMemberState& state);
+
     TVESKFileHeader Header{};
     // What the last load found wrong and how it was taken instead; emptied
     // by Reset. Loaders of members add theirs.

@@ -32,6 +32,11 @@ public:
     std::optional<TRect> RectAnswer;
     // The image picker leaves the bitmap alone when this is null.
     QImage Picture;
+    // The answer to "Сохранить изменения в обложке?"; unlike the other
+    // questions, unset lets the changes go, as an answerer that does not
+    // ask does.
+    TSaveChanges SaveChangesAnswer = TSaveChanges::Discard;
+    int SaveChangesCalls = 0;
 
     // Open, save, colour, font, text and rectangle questions together.
     int Calls = 0;
@@ -108,5 +113,9 @@ public:
         ++PickerCalls;
         if (!Picture.isNull())
             bitmap = Picture;
+    }
+    TSaveChanges AskSaveChanges(QWidget*) override {
+        ++SaveChangesCalls;
+        return SaveChangesAnswer;
     }
 };

@@ -115,8 +115,11 @@ private slots:
         QVERIFY(form.Action2->isEnabled());
         QVERIFY(form.SpeedButton2->isEnabled());
         QVERIFY(form.SkinFile);
+        // "[*]" is where the mark of unsaved changes shows; unmarked, the
+        // window shows the caption alone.
         QCOMPARE(form.windowTitle(),
-                 QStringLiteral("VESK Classic Skin Editor v1.41 [Build at 27.04.2007]"));
+                 QStringLiteral("[*]VESK Classic Skin Editor v1.41 [Build at 27.04.2007]"));
+        QVERIFY(!form.isWindowModified());
         QCOMPARE(QApplication::applicationName(), QStringLiteral("VESK Classic Skin Editor v1.41"));
         QVERIFY(form.windowState() & Qt::WindowMaximized);
         QCOMPARE(form.size(), QSize(1070, 814));
@@ -149,10 +152,18 @@ private slots:
     void menusAndShortcuts() {
         TQXForm form(&FDialogs);
         const QList<QAction*> bar = form.MainMenu1->actions();
-        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar.size(), 3);
         QCOMPARE(bar[0]->text(), QStringLiteral("Обложка"));
-        QCOMPARE(bar[1], form.AboutItem);
-        QCOMPARE(bar[1]->text(), QStringLiteral("О программе"));
+        QCOMPARE(bar[1]->text(), QStringLiteral("Правка"));
+        QCOMPARE(bar[1]->menu()->actions(), QList<QAction*>({form.UndoItem, form.RedoItem}));
+        QCOMPARE(form.UndoItem->text(), QStringLiteral("Отменить"));
+        QCOMPARE(form.RedoItem->text(), QStringLiteral("Повторить"));
+        QVERIFY(!form.UndoItem->isEnabled() && !form.RedoItem->isEnabled());
+        QCOMPARE(form.UndoItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(form.RedoItem->shortcuts(),
+                 QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+        QCOMPARE(bar[2], form.AboutItem);
+        QCOMPARE(bar[2]->text(), QStringLiteral("О программе"));
         const QList<QAction*> skin = bar[0]->menu()->actions();
         QCOMPARE(skin.size(), 5);
         QCOMPARE(skin[0], form.Action1);

@@ -25,7 +25,8 @@ qxsp runs ("qxsp"): "args" with "@file" for the package and "@out" for an
 output folder inside the run's own working folder, the exit "status", and a
 text the error output must contain ("stderr", "@file" replaced). Every case
 is also checked ("qxsp check"): no hostile package passes, and the finding
-that tells why is named where one rule is sure to find it."""
+that tells why is named where one rule is sure to find it. Every case outside
+a folder is also drawn as a thumbnail, which none of them yields."""
 
 import json
 import os
@@ -118,6 +119,10 @@ class Corpus:
         if finding:
             check["stdout"] = "[%s]" % finding
         runs = runs + [check]
+        # What a file manager runs on every skin it shows; the truncated
+        # series adds nothing the container cases do not already try.
+        if not folder:
+            runs.append(qxsp(["thumbnail", "@file", "@out"], 1))
         file = os.path.join(folder, name + ".qxsp")
         os.makedirs(os.path.join(self.out, folder), exist_ok=True)
         with open(os.path.join(self.out, file), "wb") as f:

@@ -7,7 +7,8 @@ Builds the package with CPack into a temporary folder, unpacks it with
 dpkg-deb -x into a temporary root and checks there: the files are where a
 freedesktop system looks for them, the desktop entry and the AppStream data
 validate, the file type is known by its name and by its signature once
-update-mime-database has run (looked up with GIO, as file managers do), and
+update-mime-database has run (looked up with GIO, as file managers do), the
+editor is the type's default application once update-desktop-database has run, and
 the unpacked qxsp makes the thumbnail the .thumbnailer entry asks for of the
 built-in skin, and refuses a hostile package within a memory bound.
 
@@ -22,7 +23,7 @@ import sys
 import tempfile
 
 TOOLS = ["cpack", "dpkg-deb", "dpkg-shlibdeps", "desktop-file-validate", "update-mime-database",
-         "appstreamcli", "gio"]
+         "update-desktop-database", "appstreamcli", "gio"]
 SKIP = 77
 MIME_TYPE = "application/x-vesk-skin"
 EXPECTED = [
@@ -60,10 +61,17 @@ def desktop_entry(path, group):
     return values
 
 
+def desktop_env(root):
+    """A desktop that knows only the unpacked package: GIO offers only
+    applications whose program is on the PATH."""
+    nothing = os.path.join(root, "nothing")
+    return dict(os.environ, XDG_DATA_DIRS=os.path.join(root, "usr/share"), XDG_DATA_HOME=nothing,
+                XDG_CONFIG_HOME=nothing, XDG_CONFIG_DIRS=nothing,
+                PATH=os.path.join(root, "usr/bin") + os.pathsep + os.environ.get("PATH", ""))
+
+
 def content_type(root, path):
-    env = dict(os.environ, XDG_DATA_DIRS=os.path.join(root, "usr/share"),
-               XDG_DATA_HOME=os.path.join(root, "nothing"))
-    out = run(["gio", "info", "-a", "standard::content-type", path], env=env)
+    out = run(["gio", "info", "-a", "standard::content-type", path], env=desktop_env(root))
     return out.split("standard::content-type:")[-1].strip()
 
 
@@ -126,6 +134,13 @@ def main():
             found = content_type(root, copy)
             if found != MIME_TYPE:
                 raise SystemExit("FAIL %s is %s, not %s" % (copy, found, MIME_TYPE))
+
+        # What the package's triggers do on a real system, then the file
+        # manager's question: which program opens a skin.
+        run(["update-desktop-database", os.path.join(root, "usr/share/applications")])
+        opener = run(["gio", "mime", MIME_TYPE], env=desktop_env(root)).splitlines()[0]
+        if not opener.endswith(": qxskinedit.desktop"):
+            raise SystemExit("FAIL skins are not opened by the editor: %s" % opener)
 
         thumbnailer = desktop_entry(
             os.path.join(root, "usr/share/thumbnailers/qxskinedit.thumbnailer"),
