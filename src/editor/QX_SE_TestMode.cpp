@@ -64,6 +64,14 @@ void TQXForm::TestModeToggled(bool on) {
             widget->setEnabled(!on);
         for (QAction* action : {Action4, Action5})
             action->setEnabled(!on);
+        // Undoing renders the previews from the documents under the test
+        // mode's looks; the history waits until testing ends.
+        if (on) {
+            UndoItem->setEnabled(false);
+            RedoItem->setEnabled(false);
+        } else {
+            ShowHistoryCaptions();
+        }
         if (FTestMode)
             FTestMode->SetOn(on);
     });
