@@ -3,6 +3,8 @@
 // "Правка", and the window knows whether the skin differs from what was
 // opened or last saved.
 
+#include <map>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,6 +31,29 @@ const QString kUndo = QStringLiteral("Отменить");
 const QString kRedo = QStringLiteral("Повторить");
 
 enum TDocumentSlot { MainDocument, ParentDocument, EqualizerDocument, TrayDocumentSlot };
+
+// The element list's check marks follow the elements shown again or
+// hidden again; the others stay as the user left them.
+void MarkShownElements(QListWidget* list, const TPlacementState& target,
+                       const TPlacementState& replaced) {
+    std::map<const QWidget*, bool> was;
+    for (const TPlacement& placement : replaced)
+        was[placement.Element] = placement.Hidden;
+    std::map<const QWidget*, bool> hidden;
+    for (const TPlacement& placement : target) {
+        const auto before = was.find(placement.Element);
+        if (before != was.end() && before->second != placement.Hidden)
+            hidden[placement.Element] = placement.Hidden;
+    }
+    const QSignalBlocker blocker(list);
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem* item = list->item(row);
+        const auto* element = qobject_cast<QWidget*>(item->data(Qt::UserRole).value<QObject*>());
+        const auto changed = hidden.find(element);
+        if (element && changed != hidden.end())
+            item->setCheckState(changed->second ? Qt::Unchecked : Qt::Checked);
+    }
+}
 
 } // namespace
 
@@ -194,26 +219,7 @@ void TQXForm::RenderRestored(const TSkinSnapshot& target, const TSkinSnapshot& r
         RefreshFontList();
     RestorePlacement(target.Placement);
 
-    // The element list's check marks follow the elements shown.
-    {
-        const QSignalBlocker blocker(CheckListBox1);
-        for (int row = 0; row < CheckListBox1->count(); ++row) {
-            QListWidgetItem* item = CheckListBox1->item(row);
-            auto* element = qobject_cast<QWidget*>(item->data(Qt::UserRole).value<QObject*>());
-            if (!element)
-                continue;
-            for (const TPlacement& placement : target.Placement) {
-                if (placement.Element != element)
-                    continue;
-                const auto was =
-                    std::find_if(replaced.Placement.begin(), replaced.Placement.end(),
-                                 [&](const TPlacement& p) { return p.Element == element; });
-                if (was != replaced.Placement.end() && was->Hidden != placement.Hidden)
-                    item->setCheckState(placement.Hidden ? Qt::Unchecked : Qt::Checked);
-                break;
-            }
-        }
-    }
+    MarkShownElements(CheckListBox1, target.Placement, replaced.Placement);
     // The sheet and the spin edits read the restored values.
     if (SelectedElement)
         SelectElementAsClick(SelectedElement);

@@ -66,6 +66,8 @@ struct TSeen {
         seen.Pages << SampleFont(f.Form.Panel17).Name << f.Form.Edit3->text()
                    << f.Form.Edit2->text() << f.Form.Memo1->toPlainText()
                    << Hash(f.Form.Image1->pixmap().toImage()) << f.Form.Edit17->text();
+        for (int i = 0; i < f.Form.CheckListBox1->count(); ++i)
+            seen.Pages << QString::number(f.Form.CheckListBox1->item(i)->checkState());
         return seen;
     }
 };
