@@ -46,7 +46,7 @@ void TQXForm::TestModeToggled(bool on) {
                 [this](TSkinWindow window) {
                     return TTestPage{PageDocument(int(window)), PageBitmap(int(window))};
                 },
-                this);
+                this, this);
             // The previews are tested on the skins page only; the other
             // pages photograph or recolour the main preview.
             connect(PageControl1, &QTabWidget::currentChanged, this, [this] {

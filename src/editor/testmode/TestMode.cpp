@@ -8,6 +8,7 @@
 #include "controls/VESK_SE_Panel.h"
 #include "editor/PreviewTrees.h"
 #include "editor/testmode/SliderLooks.h"
+#include "editor/testmode/TestAnimation.h"
 
 namespace {
 
@@ -32,8 +33,10 @@ bool IsSlider(const QWidget* control) {
 
 } // namespace
 
-TTestMode::TTestMode(const TPreviewTrees& trees, TTestPages pages, QObject* parent)
-    : QObject(parent), FTrees(trees), FPages(std::move(pages)) {}
+TTestMode::TTestMode(const TPreviewTrees& trees, TTestPages pages, QWidget* window,
+                     QObject* parent)
+    : QObject(parent), FTrees(trees), FPages(pages),
+      FAnimation(new TTestAnimation(trees, std::move(pages), window, this)) {}
 
 // Made and destroyed with the window, whose previews may be gone already:
 // nothing is given back then.
@@ -73,8 +76,10 @@ void TTestMode::SetOn(bool on) {
             control->setMouseTracking(true);
             control->installEventFilter(this);
         }
+        FAnimation->SetRunning(true);
         return;
     }
+    FAnimation->SetRunning(false);
     for (QWidget* control : controls) {
         control->removeEventFilter(this);
         control->setMouseTracking(FTracking.value(control));

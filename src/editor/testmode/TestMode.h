@@ -14,6 +14,7 @@ class QImage;
 class QWidget;
 class TPreviewTrees;
 class TSelectionSetAside;
+class TTestAnimation;
 class TSkinProject;
 
 // The document and bitmap a preview is drawn from.
@@ -32,7 +33,9 @@ class TTestMode : public QObject {
     Q_OBJECT
 
 public:
-    TTestMode(const TPreviewTrees& trees, TTestPages pages, QObject* parent = nullptr);
+    // The animation runs while window shows.
+    TTestMode(const TPreviewTrees& trees, TTestPages pages, QWidget* window,
+              QObject* parent = nullptr);
     ~TTestMode() override;
 
     bool IsOn() const { return FOn; }
@@ -42,6 +45,7 @@ public:
     int SliderValue(QWidget* slider) const;
     void SetSliderValue(QWidget* slider, int value);
     TButtonState ButtonState(QWidget* button) const { return FButtons.value(button); }
+    TTestAnimation* Animation() const { return FAnimation; }
 
 signals:
     // A slider moved (the equalizer's curve follows its bands).
@@ -70,4 +74,5 @@ private:
     QHash<QWidget*, int> FSliders;
     QHash<QWidget*, bool> FTracking;
     QPointer<QWidget> FPressed;
+    TTestAnimation* FAnimation = nullptr; // a child
 };

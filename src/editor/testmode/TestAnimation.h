@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include "editor/testmode/SpectrumLooks.h"
+#include "editor/testmode/TestMode.h"
+
+class TPreviewTrees;
+
+// The sample track playing in the test mode: the numeric displays count,
+// the spectrum analyser moves. One timer for all three previews; it runs
+// only while the test mode is on and the window shows, and a tick redraws
+// only the previews that can be seen.
+class TTestAnimation : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kInterval = 50; // ms, the player's display rate
+
+    TTestAnimation(const TPreviewTrees& trees, TTestPages pages, QWidget* window,
+                   QObject* parent = nullptr);
+
+    void SetRunning(bool running);
+    bool IsTicking() const { return FTimer.isActive(); }
+    // Draws the moment ms after the track started.
+    void ShowFrame(qint64 ms);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Tick();
+    void FollowWindow();
+
+    const TPreviewTrees& FTrees;
+    TTestPages FPages;
+    QWidget* FWindow;
+    bool FRunning = false;
+    QTimer FTimer;
+    QElapsedTimer FClock;
+    TSpectrum FSpectrum;
+    TSpectrumOptions FOptions;
+};
