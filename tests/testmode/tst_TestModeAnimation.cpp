@@ -2,6 +2,7 @@
 
 #include "TestModeFixture.h"
 #include "TestRegistry.h"
+#include "controls/VESKSELabel.h"
 #include "controls/VESKSkinCtrls.h"
 #include "editor/testmode/TestAnimation.h"
 #include "editor/testmode/TestMode.h"
@@ -35,13 +36,25 @@ private slots:
         QVERIFY(display);
         const QString rest = display->Caption();
         const QImage spectrum = TTestWindow::Pixels(window.Element("SPECTRUM"));
+        auto* title = qobject_cast<TVESKSELabel*>(window.Element("iTitle"));
+        const QRect bounds = title->geometry();
+        const QString restTitle = title->Caption();
         window.SetTestMode(true);
         TTestAnimation* animation = window.Form.TestMode()->Animation();
         QVERIFY(animation->IsTicking());
         animation->ShowFrame(ms);
         QCOMPARE(display->Caption(), caption);
         QVERIFY(TTestWindow::Pixels(window.Element("SPECTRUM")) != spectrum);
+        // The long title runs through its label, which keeps its bounds.
+        animation->ShowFrame(ms + TTestAnimation::kScrollStep);
+        const QString moved = title->Caption();
+        animation->ShowFrame(ms + 2 * TTestAnimation::kScrollStep);
+        QVERIFY(title->Caption() != moved);
+        QCOMPARE(title->Caption().mid(0, moved.size() - 1), moved.mid(1));
+        QCOMPARE(title->geometry(), bounds);
         window.SetTestMode(false);
+        QCOMPARE(title->Caption(), restTitle);
+        QCOMPARE(title->geometry(), bounds);
         QVERIFY(!animation->IsTicking());
         QCOMPARE(display->Caption(), rest);
         QCOMPARE(TTestWindow::Pixels(window.Element("SPECTRUM")), spectrum);

@@ -3,7 +3,11 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <QFontMetrics>
+
+#include "controls/VESKSELabel.h"
 #include "controls/VESKSkinCtrls.h"
+#include "graphics/SkinFontFace.h"
 #include "controls/VESK_SE_Panel.h"
 #include "editor/PreviewTrees.h"
 #include "editor/SkinRenderer.h"
@@ -56,7 +60,9 @@ void TTestAnimation::ShowFrame(qint64 ms) {
         if (!root || !root->isVisible())
             continue;
         for (QWidget* control : FTrees.Controls(window)) {
-            if (auto* digits = qobject_cast<TVESKNumLabel*>(control)) {
+            if (auto* label = qobject_cast<TVESKSELabel*>(control)) {
+                ShowLabel(label, ms);
+            } else if (auto* digits = qobject_cast<TVESKNumLabel*>(control)) {
                 if (!digits->isHidden())
                     digits->SetCaption(SamplePlayer::DisplayCaption(
                         digits->Name(), digits->ComponentCount(), digits->Default(), ms));
@@ -75,4 +81,17 @@ void TTestAnimation::ShowFrame(qint64 ms) {
             }
         }
     }
+}
+
+void TTestAnimation::ShowLabel(TVESKSELabel* label, qint64 ms) {
+    const QString text = SamplePlayer::LabelText(label->Name());
+    if (text.isEmpty() || label->isHidden())
+        return;
+    // The label keeps its bounds while its text runs; the rest looks give
+    // back its auto-size.
+    label->SetAutoSize(false);
+    const QFontMetrics metrics(SkinFontFace(label->Font()).Font);
+    label->SetCaption(metrics.horizontalAdvance(text) <= label->width()
+                          ? text
+                          : SamplePlayer::Scrolled(text, int(ms / kScrollStep)));
 }

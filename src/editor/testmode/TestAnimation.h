@@ -8,16 +8,19 @@
 #include "editor/testmode/TestMode.h"
 
 class TPreviewTrees;
+class TVESKSELabel;
 
 // The sample track playing in the test mode: the numeric displays count,
-// the spectrum analyser moves. One timer for all three previews; it runs
+// the spectrum analyser moves, text labels show the track and scroll a
+// title too long for them. One timer for all three previews; it runs
 // only while the test mode is on and the window shows, and a tick redraws
 // only the previews that can be seen.
 class TTestAnimation : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kInterval = 50; // ms, the player's display rate
+    static constexpr int kInterval = 50;    // ms, the player's display rate
+    static constexpr int kScrollStep = 200; // ms a long title takes per character
 
     TTestAnimation(const TPreviewTrees& trees, TTestPages pages, QWidget* window,
                    QObject* parent = nullptr);
@@ -33,6 +36,7 @@ protected:
 private:
     void Tick();
     void FollowWindow();
+    void ShowLabel(TVESKSELabel* label, qint64 ms);
 
     const TPreviewTrees& FTrees;
     TTestPages FPages;
