@@ -4,6 +4,8 @@
 
 #include "TestModeFixture.h"
 #include "TestRegistry.h"
+#include "editor/testmode/SliderLooks.h"
+#include "editor/testmode/TestMode.h"
 
 using namespace TestModeTest;
 
@@ -94,6 +96,13 @@ private slots:
         // Half way is where the previews rest.
         if (percent == 50)
             QCOMPARE(shown, rest);
+        // The curve display passes through the band's value.
+        QWidget* curve = window.Element("EQVIS");
+        if (element.startsWith("VESKSlider")) {
+            const QImage drawn = TTestWindow::Pixels(curve);
+            window.Form.TestMode()->SetSliderValue(slider, kSliderRange - 100);
+            QVERIFY(TTestWindow::Pixels(curve) != drawn);
+        }
 
         window.SetTestMode(false);
         QCOMPARE(TTestWindow::Pixels(slider), rest);

@@ -7,7 +7,11 @@
 #include "controls/SelectedElement.h"
 #include "controls/VESK_SE_Panel.h"
 #include "editor/PreviewTrees.h"
+#include "editor/testmode/EqCurveLooks.h"
 #include "editor/testmode/SliderLooks.h"
+#include "editor/SkinRenderer.h"
+#include "graphics/VESKColor.h"
+#include "text/SkinProject.h"
 #include "editor/testmode/TestAnimation.h"
 
 namespace {
@@ -77,6 +81,7 @@ void TTestMode::SetOn(bool on) {
             control->installEventFilter(this);
         }
         FAnimation->SetRunning(true);
+        ShowEqCurve();
         return;
     }
     FAnimation->SetRunning(false);
@@ -101,6 +106,8 @@ void TTestMode::SetSliderValue(QWidget* slider, int value) {
         return;
     FSliders.insert(slider, value);
     ShowSlider(slider);
+    if (KindOf(slider) == ElementKind::EqSlider)
+        ShowEqCurve();
     emit SliderMoved(slider, value);
 }
 
@@ -218,4 +225,27 @@ bool TTestMode::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
+}
+
+void TTestMode::ShowEqCurve() {
+    auto* curve = qobject_cast<TVESKSESkin*>(FTrees.Find(QStringLiteral("EQVIS")));
+    const TTestPage page = FPages(TSkinWindow::Equalizer);
+    if (!curve || !page.Document || !page.Bitmap)
+        return;
+    std::vector<int> values;
+    for (int band = 1; band <= 18; ++band)
+        if (QWidget* slider = FTrees.Find(QStringLiteral("VESKSlider%1").arg(band)))
+            values.push_back(SliderValue(slider));
+    const QString fonts = QStringLiteral("SKIN_FONTS");
+    QColor line(Qt::white), point(Qt::white);
+    try {
+        line = ColorToQColor(page.Document->ReadInteger(fonts, QStringLiteral("EQVISL"), 0xFFFFFF));
+        point = ColorToQColor(page.Document->ReadInteger(fonts, QStringLiteral("EQVISE"), 0xFFFFFF));
+    } catch (const std::exception&) {
+        // A malformed colour draws white rather than stop the test mode.
+    }
+    curve->SetImgBackGround(DrawEqCurve(TSkinRenderer::Texture(*page.Document, *page.Bitmap,
+                                                               QStringLiteral("SKIN_RECTS"),
+                                                               QStringLiteral("EQVIS")),
+                                        values, line, point));
 }

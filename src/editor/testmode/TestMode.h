@@ -59,6 +59,7 @@ private:
     bool WindowOf(const QWidget* control, TSkinWindow& window) const;
     void ShowButton(QWidget* button);
     void ShowSlider(QWidget* slider);
+    void ShowEqCurve();
     bool Horizontal(QWidget* slider) const;
     void PointerMoved(QWidget* control, QPoint at);
     void Pressed(QWidget* control, QPoint at);
