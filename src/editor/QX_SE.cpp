@@ -104,6 +104,10 @@ TQXForm::TQXForm(IEditorDialogs* dialogs, QWidget* parent) : QMainWindow(parent)
 TQXForm::~TQXForm() {
     if (QXForm == this)
         QXForm = nullptr;
+    // The history is a child and is destroyed after this class is gone; its
+    // last signals must not reach the half-destroyed window.
+    if (History)
+        History->disconnect(this);
 }
 
 void TQXForm::BuildActions() {
