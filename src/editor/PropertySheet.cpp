@@ -59,6 +59,13 @@ void AddRows(QTreeWidget* list, QWidget* element, std::span<const TRowSpec> rows
                        QString::fromLatin1(row.Section), key, ValueText(row, key, document),
                        QString::fromLatin1(row.TypeName), row.Dependent, dependents);
     }
+    // A value wider than its column (a large sheet's four-figure rectangle)
+    // widens it; a column is never narrowed, so a width the user dragged and
+    // the page's layout stay as they are.
+    const QAbstractItemView* view = list;
+    for (const int column : {0, 1})
+        if (const int wanted = view->sizeHintForColumn(column); wanted > list->columnWidth(column))
+            list->setColumnWidth(column, wanted);
 }
 
 void ShowLabelGeometry(const TPropertySheetView& view, const QWidget* element) {

@@ -1,6 +1,7 @@
 #include <functional>
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QSpinBox>
 #include <QTest>
 #include <QTreeWidget>
@@ -23,6 +24,8 @@ struct TSheet {
 
     TSheet() {
         View.List = new QTreeWidget(&Owner);
+        View.List->setColumnCount(2); // caption and value, as the window's
+        View.List->header()->setStretchLastSection(false);
         View.MoveUpButton = new QWidget(&Owner);
         View.GeometryPanel = new QWidget(&Owner);
         for (QSpinBox** spin :
@@ -120,10 +123,12 @@ private slots:
         const TWindowFill tray = FillTrayProperties;
         using K = ElementKind;
 
+        // Four-figure values on a large sheet: the column must widen for them.
         QTest::newRow("tab strip: its texture, not a kind's rows")
             << main << "PlaylistMan"
-            << "TabCtrl" << int(K::TabBar) << TIniValues{{"SKIN_RECTS", "TabCtrl", "3,4,5,6"}}
-            << QStringList{"Texture=3,4,5,6 SKIN_RECTS/TabCtrl TRECT"};
+            << "TabCtrl" << int(K::TabBar)
+            << TIniValues{{"SKIN_RECTS", "TabCtrl", "1116,1238,3150,4062"}}
+            << QStringList{"Texture=1116,1238,3150,4062 SKIN_RECTS/TabCtrl TRECT"};
         QTest::newRow("playlist bottom panel keyed plsCtrl")
             << main << "PlaylistMan"
             << "PlsCtrl" << int(K::AreaPanel) << TIniValues{}
@@ -305,8 +310,12 @@ private slots:
             document.WriteString(value[0], value[1], value[2]);
         fill(sheet.View, scene.Element, document);
         QCOMPARE(sheet.Rows(), rows);
-        for (int i = 0; i < sheet.View.List->topLevelItemCount(); ++i)
-            QCOMPARE(PropertyOf(sheet.View.List->topLevelItem(i))->Element, scene.Element);
+        const QFontMetrics metrics(sheet.View.List->font());
+        for (int i = 0; i < sheet.View.List->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = sheet.View.List->topLevelItem(i);
+            QCOMPARE(PropertyOf(item)->Element, scene.Element);
+            QVERIFY(sheet.View.List->columnWidth(1) > metrics.horizontalAdvance(item->text(1)));
+        }
     }
 
     // Which side controls a main window element brings up.
