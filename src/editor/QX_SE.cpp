@@ -261,8 +261,10 @@ void TQXForm::OpenSkin(const QString& fileName) {
     auto file = std::make_unique<TQXSPFile>();
     file->LoadFromFile(fileName);
     // The user asked for their file, not for the built-in skin: they hear
-    // why before it appears.
-    if (file->FellBack)
+    // why before it appears. The file is not what the editor then holds, so
+    // a save must not offer to overwrite it with the built-in skin.
+    const bool fellBack = file->FellBack;
+    if (fellBack)
         Dialogs().Information(
             this, QStringLiteral("Открытие обложки"),
             QStringLiteral("Файл \"%1\" не является пакетом обложки VESK Classic.\n"
@@ -273,7 +275,7 @@ void TQXForm::OpenSkin(const QString& fileName) {
     EqDocument.reset();
     TrayDocument.reset();
     LoadSkin(std::move(file));
-    SkinFileName = QFileInfo(fileName).absoluteFilePath();
+    SkinFileName = fellBack ? QString() : QFileInfo(fileName).absoluteFilePath();
     RefreshSchemeList();
     ShowLoadReport(fileName);
 }

@@ -57,27 +57,30 @@ private slots:
     }
 
     // The named file opens as through "Открыть"; whatever goes wrong, the
-    // built-in skin stays and the user is told.
+    // built-in skin stays, the user is told, and a save does not offer to
+    // overwrite the file that could not be read.
     void openAtStart_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("name"); // the skin name the window shows; empty: built-in
         QTest::addColumn<QString>("told"); // the information shown, or the error box
+        QTest::addColumn<QString>("target"); // the file a save suggests
         QTest::newRow("no file") << QString() << ""
-                                 << "";
+                                 << "" << "";
         QTest::newRow("package") << "blue.qxsp"
                                  << "Blue Steel"
-                                 << "";
+                                 << "" << "blue.qxsp";
         QTest::newRow("not a package") << "notes.qxsp"
                                        << ""
-                                       << "notes.qxsp\" не является пакетом";
+                                       << "notes.qxsp\" не является пакетом" << "";
         QTest::newRow("missing") << "missing.qxsp"
                                  << ""
-                                 << "error box: Cannot open file";
+                                 << "error box: Cannot open file" << "";
     }
     void openAtStart() {
         QFETCH(QString, file);
         QFETCH(QString, name);
         QFETCH(QString, told);
+        QFETCH(QString, target);
         WriteFile(FDir.filePath(QStringLiteral("blue.qxsp")), PackageBytes({}, "Blue Steel"));
         WriteFile(FDir.filePath(QStringLiteral("notes.qxsp")), "not a skin at all");
         TEditorWindow<> window;
@@ -92,6 +95,7 @@ private slots:
         QCOMPARE(window.Dialogs.InformationCalls, told.isEmpty() || errorBox ? 0 : 1);
         QVERIFY2(window.Dialogs.InformationText.contains(errorBox ? QString() : told),
                  qPrintable(window.Dialogs.InformationText));
+        QCOMPARE(window.Form.SaveFileName(), target.isEmpty() ? target : FDir.filePath(target));
     }
 };
 
