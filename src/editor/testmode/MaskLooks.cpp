@@ -10,6 +10,7 @@
 #include "compiler/MaskCheck.h"
 #include "compiler/SectionsWriter.h"
 #include "editor/PreviewTrees.h"
+#include "graphics/VESKDraw.h"
 
 
 namespace {
@@ -56,6 +57,8 @@ QImage MaskCheckerboard(const TPreviewTrees& trees) {
         return QImage();
     }
     const QSize size = preview.MainCtrl->size();
+    if (qint64(size.width()) * size.height() > kMaxCutPixels)
+        return QImage();
     QImage board(size, QImage::Format_ARGB32_Premultiplied);
     if (board.isNull())
         return board;

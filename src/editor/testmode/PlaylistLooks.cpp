@@ -60,15 +60,20 @@ QImage Piece(TSkinProject& document, const QImage& bitmap, const char* key) {
     return TSkinRenderer::Texture(document, bitmap, kRects, QLatin1String(key));
 }
 
-// The piece repeated over the area, the key colour left out.
+// The piece repeated over the area, the key colour left out. The piece is
+// keyed once: a stranger's one-pixel texture may have to cover the dock.
 void Tile(QPainter& painter, const QImage& piece, const QRect& area) {
     if (piece.isNull() || area.isEmpty())
         return;
+    QImage keyed(piece.size(), QImage::Format_ARGB32_Premultiplied);
+    keyed.fill(Qt::transparent);
+    {
+        QPainter keying(&keyed);
+        DrawTransparent(keying, 0, 0, kKeyColor, piece);
+    }
     painter.save();
-    painter.setClipRect(area);
-    for (int y = area.top(); y <= area.bottom(); y += piece.height())
-        for (int x = area.left(); x <= area.right(); x += piece.width())
-            DrawTransparent(painter, x, y, kKeyColor, piece);
+    painter.setBrushOrigin(area.topLeft());
+    painter.fillRect(area, QBrush(keyed));
     painter.restore();
 }
 
@@ -135,7 +140,8 @@ TPlaylistLayout PlaylistLayout(QSize size, TSkinProject& document, const QImage&
 }
 
 QImage DrawSamplePlaylist(QSize size, TSkinProject& document, const QImage& bitmap) {
-    if (size.isEmpty() || size.width() > kMaxCutSide || size.height() > kMaxCutSide)
+    if (size.isEmpty() || size.width() > kMaxCutSide || size.height() > kMaxCutSide ||
+        qint64(size.width()) * size.height() > kMaxCutPixels)
         return QImage();
     QImage picture(size, QImage::Format_RGB32);
     if (picture.isNull())
