@@ -21,16 +21,22 @@ struct TSampleTrack {
     bool Checked;
 };
 
-// More tracks than a dock shows, so the list needs its scroll bar.
+// The playlist the displays count through: twelve tracks, 48:12 in all,
+// the second one playing. More than a dock shows, so the list needs its
+// scroll bar.
 constexpr TSampleTrack kTracks[] = {
-    {"1. Nordlys - Harbour Lights", "4:12", true}, {"2. Nordlys - Night Drive", "5:47", true},
-    {"3. Kestrel - Low Tide", "3:58", true},       {"4. Kestrel - Paper Boats", "4:31", false},
-    {"5. Marit Vale - Ember", "6:05", true},       {"6. Marit Vale - Salt Roads", "3:26", true},
-    {"7. Oda Lind - Glasshouse", "4:49", true},    {"8. Oda Lind - Northbound", "5:02", true},
-    {"9. Tarn - Slow Weather", "7:15", true},      {"10. Tarn - Kites", "2:58", true},
-    {"11. Vesper Lane - Undertow", "4:40", true},  {"12. Vesper Lane - Lanterns", "3:33", true},
-    {"13. Halden - Quiet Hours", "5:21", true},    {"14. Halden - Driftwood", "4:07", true},
-    {"15. Aurelie - Blue Shift", "6:44", true},    {"16. Aurelie - Last Ferry", "3:49", true},
+    {"1. Nordlys - Harbour Lights", "4:12", true},
+    {"2. Пробный исполнитель - Над облаками", "5:47", true},
+    {"3. Kestrel - Low Tide", "3:58", true},
+    {"4. Kestrel - Paper Boats", "4:31", false},
+    {"5. Marit Vale - Ember", "6:05", true},
+    {"6. Marit Vale - Salt Roads", "3:26", true},
+    {"7. Oda Lind - Glasshouse", "4:49", true},
+    {"8. Oda Lind - Northbound", "5:02", true},
+    {"9. Tarn - Slow Weather", "3:15", true},
+    {"10. Tarn - Kites", "2:58", true},
+    {"11. Vesper Lane - Undertow", "2:40", true},
+    {"12. Vesper Lane - Lanterns", "1:29", true},
 };
 
 constexpr const char* kTabs[] = {"Evening", "Favourites", "Radio"};
@@ -184,7 +190,7 @@ QImage DrawSamplePlaylist(QSize size, TSkinProject& document, const QImage& bitm
         painter.save();
         painter.setClipRect(text.adjusted(0, 0, -lengthWidth - 6, 0));
         DrawSkinText(painter, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     QLatin1String(kTracks[i].Title), face);
+                     QString::fromUtf8(kTracks[i].Title), face);
         painter.restore();
     }
     return picture;
