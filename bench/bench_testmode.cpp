@@ -1,11 +1,12 @@
 // One animation frame of the test mode on the main window, the displays and
 // the spectrum redrawn and the window painted, against the 2 ms a frame of
-// the 50 ms timer may cost.
+// the 50 ms timer may cost; and what switching the test mode costs.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QScrollBar>
 
 #include "editor/QX_SE.h"
 #include "editor/testmode/TestAnimation.h"
@@ -35,6 +36,20 @@ void BM_AnimationFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AnimationFrame)->Unit(benchmark::kMillisecond);
+
+// Switching the test mode off and on again, without and with a colour
+// scheme: the mask photographed, the three bitmaps turned, the sample
+// playlist drawn, and every look given back.
+void BM_Toggle(benchmark::State& state) {
+    TQXForm& window = Window();
+    window.ScrollBar1->setValue(int(state.range(0)));
+    for (auto _ : state) {
+        window.TestModeAction->trigger();
+        window.TestModeAction->trigger();
+    }
+    window.ScrollBar1->setValue(0);
+}
+BENCHMARK(BM_Toggle)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -21,6 +21,11 @@ void TPlainPanel::SetColor(const QColor& color) {
     update();
 }
 
+void TPlainPanel::SetPicture(const QImage& picture) {
+    FPicture = picture;
+    update();
+}
+
 QRect TPlainPanel::FreeArea() const {
     int top = 0;
     int bottom = height();
@@ -40,6 +45,10 @@ QRect TPlainPanel::FreeArea() const {
 void TPlainPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), FColor);
+    if (!FPicture.isNull()) {
+        painter.drawImage(FreeArea().topLeft(), FPicture);
+        return;
+    }
     if (FCaption.isEmpty())
         return;
     TFont font;

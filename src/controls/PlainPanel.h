@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -22,6 +23,11 @@ public:
     QColor Color() const { return FColor; }
     void SetColor(const QColor& color);
 
+    // A picture of what the area holds (the test mode's sample playlist),
+    // shown over the free area instead of the caption; null for none.
+    const QImage& Picture() const { return FPicture; }
+    void SetPicture(const QImage& picture);
+
     // The part of the panel that no visible top- or bottom-aligned child
     // covers.
     QRect FreeArea() const;
@@ -32,4 +38,5 @@ protected:
 private:
     QString FCaption;
     QColor FColor = Qt::black;
+    QImage FPicture;
 };

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QToolButton>
@@ -18,7 +19,9 @@ QToolButton* TQXForm::BuildTestModeButton() {
     TestModeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     TestModeAction->setToolTip(
         QStringLiteral("Проверка (Ctrl+T): окна ведут себя как в плеере — кнопки "
-                       "подсвечиваются и нажимаются, ползунки двигаются.\n"
+                       "подсвечиваются и нажимаются, ползунки двигаются, в плэйлисте "
+                       "видны треки, вырезанное маской показано шахматкой, цветовая схема "
+                       "со страницы «Цветовые схемы» применена.\n"
                        "Выделение и свойства в это время не действуют; обложка не меняется."));
     addAction(TestModeAction);
     connect(TestModeAction, &QAction::toggled, this, &TQXForm::TestModeToggled);
@@ -72,7 +75,11 @@ void TQXForm::TestModeToggled(bool on) {
         } else {
             ShowHistoryCaptions();
         }
-        if (FTestMode)
+        if (FTestMode) {
+            // The scheme looked at last on the schemes page.
+            if (on)
+                FTestMode->SetScheme(ScrollBar1->value());
             FTestMode->SetOn(on);
+        }
     });
 }

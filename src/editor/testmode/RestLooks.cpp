@@ -21,6 +21,8 @@ void TRestLooks::Take(const QList<QWidget*>& controls) {
         } else if (auto* label = qobject_cast<TVESKSELabel*>(control)) {
             look.Caption = label->Caption();
             look.AutoSize = label->AutoSize();
+            look.Font = label->Font();
+            look.Color = label->Color();
         } else {
             continue;
         }
@@ -44,6 +46,8 @@ void TRestLooks::Restore() {
         } else if (auto* label = qobject_cast<TVESKSELabel*>(control)) {
             // Bounds set after the auto-size stay until the next change, so
             // the label ends where the editor had placed it.
+            label->SetFont(look.Font);
+            label->SetColor(look.Color);
             label->SetCaption(look.Caption);
             label->SetAutoSize(look.AutoSize);
             label->setGeometry(look.Geometry);

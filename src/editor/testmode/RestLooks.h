@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "graphics/VESKFont.h"
+
 // The looks of preview controls as the editor rendered them, taken before
 // the test mode changes them and put back when it ends, so that leaving
 // shows the previews pixel for pixel as before. The test mode ends before
@@ -30,6 +32,8 @@ private:
         QImage Background, Aux1, Aux2; // skin elements; Background: a digit strip
         QString Caption;               // labels and numeric displays
         bool AutoSize = false;         // labels
+        TFont Font;                    // labels
+        TColor Color = 0;              // labels
         QRect Geometry;
     };
     const TLook* Find(const QWidget* control) const;

@@ -76,6 +76,7 @@ QString LabelText(const QString& name) {
         {"CountLabel", "12"},
         {"LengthLabel", "48:12"},
         {"SizeLabel", "96,4 МБ"},
+        {"Playlistbox", "Evening"},
     };
     for (const auto& entry : kTexts)
         if (name.compare(QLatin1String(entry.Name), Qt::CaseInsensitive) == 0)

@@ -8,6 +8,8 @@
 #include "controls/VESK_SE_Panel.h"
 #include "editor/PreviewTrees.h"
 #include "editor/testmode/EqCurveLooks.h"
+#include "editor/testmode/MainWindowLooks.h"
+#include "editor/testmode/SchemeLooks.h"
 #include "editor/testmode/SliderLooks.h"
 #include "editor/SkinRenderer.h"
 #include "graphics/VESKColor.h"
@@ -39,8 +41,10 @@ bool IsSlider(const QWidget* control) {
 
 TTestMode::TTestMode(const TPreviewTrees& trees, TTestPages pages, QWidget* window,
                      QObject* parent)
-    : QObject(parent), FTrees(trees), FPages(pages),
-      FAnimation(new TTestAnimation(trees, std::move(pages), window, this)) {}
+    : QObject(parent), FTrees(trees), FSource(std::move(pages)),
+      FPages([this](TSkinWindow window) { return Page(window); }),
+      FScheme(std::make_unique<TTestScheme>()), FMainLooks(std::make_unique<TMainWindowLooks>()),
+      FAnimation(new TTestAnimation(trees, FPages, window, this)) {}
 
 // Made and destroyed with the window, whose previews may be gone already:
 // nothing is given back then.
@@ -51,6 +55,10 @@ QList<QWidget*> TTestMode::AllControls() const {
     for (TSkinWindow window : kWindows)
         all += FTrees.Controls(window);
     return all;
+}
+
+TTestPage TTestMode::Page(TSkinWindow window) const {
+    return FScheme->Page(window, FSource(window));
 }
 
 bool TTestMode::WindowOf(const QWidget* control, TSkinWindow& window) const {
@@ -75,6 +83,10 @@ void TTestMode::SetOn(bool on) {
         FSelection = std::make_unique<TSelectionSetAside>();
         if (selected)
             selected->update();
+        FMainLooks->TakeMask(FTrees);
+        FScheme->Begin(FSchemeShift, FSource);
+        ApplySchemeTo(controls, FScheme->Shift());
+        FMainLooks->Show(FTrees, FPages(TSkinWindow::Main));
         for (QWidget* control : controls) {
             FTracking.insert(control, control->hasMouseTracking());
             control->setMouseTracking(true);
@@ -93,7 +105,9 @@ void TTestMode::SetOn(bool on) {
     FButtons.clear();
     FSliders.clear();
     FPressed = nullptr;
+    FMainLooks->Hide(FTrees);
     FRest.Restore();
+    FScheme->End();
     FSelection.reset();
 }
 

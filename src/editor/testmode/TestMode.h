@@ -10,6 +10,9 @@
 #include "editor/testmode/ButtonLooks.h"
 #include "editor/testmode/RestLooks.h"
 
+class TMainWindowLooks;
+class TTestScheme;
+
 class QImage;
 class QWidget;
 class TPreviewTrees;
@@ -41,6 +44,10 @@ public:
     bool IsOn() const { return FOn; }
     void SetOn(bool on);
 
+    // The colour scheme's hue shift the previews show from the next time
+    // testing starts; 0 for the skin's own colours.
+    void SetScheme(int shift) { FSchemeShift = shift; }
+
     // Where a slider stands, from 0 to kSliderRange; the middle until moved.
     int SliderValue(QWidget* slider) const;
     void SetSliderValue(QWidget* slider, int value);
@@ -57,6 +64,7 @@ protected:
 private:
     QList<QWidget*> AllControls() const;
     bool WindowOf(const QWidget* control, TSkinWindow& window) const;
+    TTestPage Page(TSkinWindow window) const;
     void ShowButton(QWidget* button);
     void ShowSlider(QWidget* slider);
     void ShowEqCurve();
@@ -67,9 +75,13 @@ private:
     void Hover(QWidget* control, bool hover);
 
     const TPreviewTrees& FTrees;
-    TTestPages FPages;
+    TTestPages FSource;
+    TTestPages FPages; // the source's, in the scheme
     bool FOn = false;
+    int FSchemeShift = 0;
     TRestLooks FRest;
+    std::unique_ptr<TTestScheme> FScheme;
+    std::unique_ptr<TMainWindowLooks> FMainLooks;
     std::unique_ptr<TSelectionSetAside> FSelection;
     QHash<QWidget*, TButtonState> FButtons;
     QHash<QWidget*, int> FSliders;
