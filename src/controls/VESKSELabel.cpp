@@ -77,6 +77,11 @@ void TVESKSELabel::AdjustBounds() {
     SetBounds(left, y(), textSize.width(), textSize.height());
 }
 
+void TVESKSELabel::SetShowsBounds(bool shows) {
+    FShowsBounds = shows;
+    update();
+}
+
 void TVESKSELabel::PaintTo(QPainter& painter) const {
     painter.save();
     painter.setClipRect(rect(), Qt::IntersectClip);
@@ -84,7 +89,8 @@ void TVESKSELabel::PaintTo(QPainter& painter) const {
         painter.fillRect(rect(), ColorToQColor(FColor));
     painter.setPen(ColorToQColor(FFont.Color));
     DrawSkinText(painter, rect(), TextFlags(), FCaption, SkinFontFace(FFont));
-    DrawBoundsOutline(painter, size());
+    if (FShowsBounds)
+        DrawBoundsOutline(painter, size());
     if (SelectedElement == this)
         DrawSelectionFrame(painter, size());
     painter.restore();

@@ -45,6 +45,11 @@ public:
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool autoSize);
 
+    // The dash-dot outline marks the label's bounds for the author; the
+    // test mode hides it, as the player draws none.
+    bool ShowsBounds() const { return FShowsBounds; }
+    void SetShowsBounds(bool shows);
+
     void PaintTo(QPainter& painter) const;
 
 protected:
@@ -64,4 +69,5 @@ private:
     bool FTransparent = false;
     bool FWordWrap = false;
     bool FAutoSize = true;
+    bool FShowsBounds = true;
 };

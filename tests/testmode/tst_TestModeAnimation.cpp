@@ -52,7 +52,9 @@ private slots:
         QVERIFY(title->Caption() != moved);
         QCOMPARE(title->Caption().mid(0, moved.size() - 1), moved.mid(1));
         QCOMPARE(title->geometry(), bounds);
+        QVERIFY(!title->ShowsBounds());
         window.SetTestMode(false);
+        QVERIFY(title->ShowsBounds());
         QCOMPARE(title->Caption(), restTitle);
         QCOMPARE(title->geometry(), bounds);
         QVERIFY(!animation->IsTicking());

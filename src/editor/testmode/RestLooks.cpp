@@ -50,6 +50,7 @@ void TRestLooks::Restore() {
             label->SetColor(look.Color);
             label->SetCaption(look.Caption);
             label->SetAutoSize(look.AutoSize);
+            label->SetShowsBounds(true);
             label->setGeometry(look.Geometry);
         }
     }

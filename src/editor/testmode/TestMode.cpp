@@ -5,6 +5,7 @@
 
 #include "controls/ElementControl.h"
 #include "controls/SelectedElement.h"
+#include "controls/VESKSELabel.h"
 #include "controls/VESK_SE_Panel.h"
 #include "editor/PreviewTrees.h"
 #include "editor/testmode/EqCurveLooks.h"
@@ -88,6 +89,8 @@ void TTestMode::SetOn(bool on) {
         ApplySchemeTo(controls, FScheme->Shift());
         FMainLooks->Show(FTrees, FPages(TSkinWindow::Main));
         for (QWidget* control : controls) {
+            if (auto* label = qobject_cast<TVESKSELabel*>(control))
+                label->SetShowsBounds(false);
             FTracking.insert(control, control->hasMouseTracking());
             control->setMouseTracking(true);
             control->installEventFilter(this);
