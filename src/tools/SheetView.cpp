@@ -20,10 +20,12 @@ int Limit(qint64 value) {
     return int(std::clamp(value, -ViewLimit, ViewLimit));
 }
 
-// Half way to mid grey: visible on black, white and magenta alike, and the
-// pixel's own colour still shows through.
+// Half way to black on a light pixel, half way to white on a dark one:
+// visible on every colour, mid grey included, and the pixel's own colour
+// still shows through.
 QRgb GridBlend(QRgb pixel) {
-    return ((pixel >> 1) & 0x7F7F7F) + 0x404040;
+    const QRgb half = (pixel >> 1) & 0x7F7F7F;
+    return 0xFF000000 | (qGray(pixel) >= 128 ? half : half + 0x808080);
 }
 
 } // namespace

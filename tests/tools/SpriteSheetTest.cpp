@@ -159,6 +159,22 @@ private slots:
         QCOMPARE(shown.pixel(QPoint(40, 30) * zoom + QPoint(0, zoom - 1)) == pixel, !grid);
     }
 
+    // The grid shows on a sheet of any one colour.
+    void gridShowsOnEveryColour_data() {
+        QTest::addColumn<QRgb>("colour");
+        for (const QRgb colour : {0xFF000000u, 0xFFFFFFFFu, 0xFF808080u, 0xFF7F7F7Fu, 0xFFFF00FFu})
+            QTest::addRow("%06x", colour & 0xFFFFFF) << colour;
+    }
+    void gridShowsOnEveryColour() {
+        QFETCH(QRgb, colour);
+        QImage sheet(64, 48, QImage::Format_RGB32);
+        sheet.fill(colour);
+        TOpenSelecter run({}, false, sheet, 8);
+        const QImage shown = Grab(run.Dialog);
+        QCOMPARE(shown.pixel(8 * 10 + 4, 8 * 10 + 4), colour);
+        QVERIFY(shown.pixel(8 * 10, 8 * 10 + 4) != colour);
+    }
+
     // Ctrl+wheel steps the zoom around the mouse: where the sheet is still
     // smaller than the view it cannot scroll there, so steps in a row keep
     // aiming at the pixel the first one was under.
