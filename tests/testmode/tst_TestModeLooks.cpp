@@ -66,6 +66,62 @@ private slots:
         QCOMPARE(window.Documents(), documents);
     }
 
+    // The list answers the pointer: the scroll buttons light up and go
+    // down, a click selects a track.
+    void playlistAnswersThePointer_data() {
+        QTest::addColumn<int>("part");
+        QTest::addColumn<bool>("press");
+        QTest::addColumn<QString>("key"); // the button's texture; none: the row selected
+        using P = TPlaylistPart;
+        QTest::newRow("scroll up under the pointer") << int(P::ScrollUp) << false << "SCROLLUP_SEL";
+        QTest::newRow("scroll up pressed") << int(P::ScrollUp) << true << "SCROLLUP_DWN";
+        QTest::newRow("scroll down under the pointer")
+            << int(P::ScrollDown) << false << "SCROLLDOWN_SEL";
+        QTest::newRow("scroll down pressed") << int(P::ScrollDown) << true << "SCROLLDOWN_DWN";
+        QTest::newRow("a click selects a track") << int(P::Row) << true << QString();
+    }
+
+    void playlistAnswersThePointer() {
+        QFETCH(int, part);
+        QFETCH(bool, press);
+        QFETCH(QString, key);
+        TTestWindow window(0, {"SKIN_FONTS|PLSActive|65280"});
+        TPlainPanel* dock = window.Form.Previews().PlaylistMan();
+        const QRect free = dock->FreeArea();
+        const TPlaylistLayout layout =
+            PlaylistLayout(free.size(), window.Document(0), *window.Form.PageBitmap(0));
+        const QByteArray documents = window.Documents();
+        const auto rowAt = [&](int row) {
+            return QRect(layout.Rows.left(), layout.Rows.top() + row * layout.RowHeight,
+                         layout.Rows.width(), layout.RowHeight);
+        };
+        const QRect place = TPlaylistPart(part) == TPlaylistPart::ScrollUp     ? layout.ScrollUp
+                            : TPlaylistPart(part) == TPlaylistPart::ScrollDown ? layout.ScrollDown
+                                                                               : rowAt(kSelectedRow + 2);
+        const QPoint at = free.topLeft() + place.center();
+
+        window.SetTestMode(true);
+        window.PointAt(dock, at);
+        if (press)
+            QTest::mousePress(dock, Qt::LeftButton, {}, at);
+        const QImage shown = TTestWindow::Pixels(dock);
+        const auto ground = [&](int row) {
+            return shown.pixelColor(free.topLeft() + rowAt(row).topLeft() +
+                                    QPoint(0, layout.RowHeight / 2));
+        };
+        if (key.isEmpty()) {
+            QCOMPARE(ground(kSelectedRow + 2), QColor(0, 255, 0));
+            QVERIFY(ground(kSelectedRow) != QColor(0, 255, 0));
+        } else {
+            const QImage texture = window.Texture(0, key);
+            QCOMPARE(shown.copy(QRect(free.topLeft() + place.topLeft(), texture.size())), texture);
+        }
+        if (press)
+            QTest::mouseRelease(dock, Qt::LeftButton, {}, at);
+        window.SetTestMode(false);
+        QCOMPARE(window.Documents(), documents);
+    }
+
     void maskRows_data() {
         QTest::addColumn<int>("y");
         QTest::addColumn<int>("windowHeight");

@@ -4,7 +4,11 @@
 #include "controls/VESK_SE_Panel.h"
 #include "editor/PreviewTrees.h"
 #include "editor/testmode/MaskLooks.h"
+#include "editor/testmode/PlaylistDock.h"
 #include "editor/testmode/PlaylistLooks.h"
+
+TMainWindowLooks::TMainWindowLooks() = default;
+TMainWindowLooks::~TMainWindowLooks() = default;
 
 void TMainWindowLooks::TakeMask(const TPreviewTrees& trees) {
     FCheckerboard = MaskCheckerboard(trees);
@@ -13,8 +17,7 @@ void TMainWindowLooks::TakeMask(const TPreviewTrees& trees) {
 void TMainWindowLooks::Show(const TPreviewTrees& trees, const TTestPage& main) {
     if (main.Document && main.Bitmap) {
         if (TPlainPanel* dock = trees.PlaylistMan())
-            dock->SetPicture(
-                DrawSamplePlaylist(dock->FreeArea().size(), *main.Document, *main.Bitmap));
+            FDock = std::make_unique<TPlaylistDock>(dock, main);
         TVESKSEPanel* tabs = trees.TabCtrl();
         if (tabs && !tabs->isHidden() && tabs->height() > 0)
             tabs->SetImgBackGround(DrawSampleTabs(tabs->ImgBackGround(), *main.Document, *main.Bitmap));
@@ -23,9 +26,8 @@ void TMainWindowLooks::Show(const TPreviewTrees& trees, const TTestPage& main) {
         FOverlay = new TMaskOverlay(FCheckerboard, trees.MainCtrl());
 }
 
-void TMainWindowLooks::Hide(const TPreviewTrees& trees) {
+void TMainWindowLooks::Hide() {
     delete FOverlay.data();
     FCheckerboard = QImage();
-    if (TPlainPanel* dock = trees.PlaylistMan())
-        dock->SetPicture(QImage());
+    FDock.reset();
 }

@@ -106,21 +106,38 @@ void DrawFrame(QPainter& painter, QSize size, const TFrame& frame) {
     Tile(painter, frame.Bottom, QRect(0, h - frame.Bottom.height(), w, frame.Bottom.height()));
 }
 
-void DrawScrollBar(QPainter& painter, const QRect& bar, TSkinProject& document,
-                   const QImage& bitmap) {
-    const QImage up = Piece(document, bitmap, "SCROLLUP_NRM");
-    const QImage down = Piece(document, bitmap, "SCROLLDOWN_NRM");
+// A scroll button's texture for the pointer; the normal one where the skin
+// gives no other.
+QImage ScrollButton(TSkinProject& document, const QImage& bitmap, const char* button,
+                    TPlaylistPart part, const TPlaylistPointer& pointer) {
+    const QString stem = QLatin1String(button);
+    if (pointer.Hovered == part) {
+        const QImage state =
+            TSkinRenderer::Texture(document, bitmap, kRects, stem + QLatin1String(pointer.Pressed ? "_DWN" : "_SEL"));
+        if (!state.isNull())
+            return state;
+    }
+    return TSkinRenderer::Texture(document, bitmap, kRects, stem + QLatin1String("_NRM"));
+}
+
+void DrawScrollBar(QPainter& painter, const TPlaylistLayout& layout, TSkinProject& document,
+                   const QImage& bitmap, const TPlaylistPointer& pointer) {
+    const QRect& bar = layout.ScrollBar;
+    const QImage up = ScrollButton(document, bitmap, "SCROLLUP", TPlaylistPart::ScrollUp, pointer);
+    const QImage down =
+        ScrollButton(document, bitmap, "SCROLLDOWN", TPlaylistPart::ScrollDown, pointer);
     Tile(painter, Piece(document, bitmap, "SCROLLSLIDER_BK"),
-         QRect(bar.left(), bar.top() + up.height(), bar.width(),
-               bar.height() - up.height() - down.height()));
+         QRect(bar.left(), layout.ScrollUp.bottom() + 1, bar.width(),
+               layout.ScrollDown.top() - layout.ScrollUp.bottom() - 1));
     if (!up.isNull())
-        DrawTransparent(painter, bar.left(), bar.top(), kKeyColor, up);
+        DrawTransparent(painter, layout.ScrollUp.left(), layout.ScrollUp.top(), kKeyColor, up);
     if (!down.isNull())
-        DrawTransparent(painter, bar.left(), bar.bottom() + 1 - down.height(), kKeyColor, down);
+        DrawTransparent(painter, layout.ScrollDown.left(), layout.ScrollDown.top(), kKeyColor,
+                        down);
     // The list shows its first tracks: the thumb stands at the top.
     const QImage thumb = Piece(document, bitmap, "SCROLLSLIDER_THM");
     if (!thumb.isNull())
-        DrawTransparent(painter, bar.left(), bar.top() + up.height(), kKeyColor, thumb);
+        DrawTransparent(painter, bar.left(), layout.ScrollUp.bottom() + 1, kKeyColor, thumb);
 }
 
 } // namespace
@@ -132,6 +149,11 @@ TPlaylistLayout PlaylistLayout(QSize size, TSkinProject& document, const QImage&
                                    Piece(document, bitmap, "SCROLLSLIDER_BK").width(),
                                    Piece(document, bitmap, "SCROLLSLIDER_THM").width()});
     layout.ScrollBar = QRect(inside.right() + 1 - barWidth, inside.top(), barWidth, inside.height());
+    const QSize up = Piece(document, bitmap, "SCROLLUP_NRM").size();
+    const QSize down = Piece(document, bitmap, "SCROLLDOWN_NRM").size();
+    layout.ScrollUp = QRect(layout.ScrollBar.topLeft(), up);
+    layout.ScrollDown =
+        QRect(QPoint(layout.ScrollBar.left(), layout.ScrollBar.bottom() + 1 - down.height()), down);
     layout.Rows = inside.adjusted(0, 0, -barWidth, 0);
     int line = std::max(Piece(document, bitmap, "PLS_CHECK").height(),
                         Piece(document, bitmap, "PLS_UNCHECK").height());
@@ -145,7 +167,19 @@ TPlaylistLayout PlaylistLayout(QSize size, TSkinProject& document, const QImage&
     return layout;
 }
 
-QImage DrawSamplePlaylist(QSize size, TSkinProject& document, const QImage& bitmap) {
+TPlaylistPart PlaylistPartAt(const TPlaylistLayout& layout, QPoint at, int& row) {
+    if (layout.ScrollUp.contains(at))
+        return TPlaylistPart::ScrollUp;
+    if (layout.ScrollDown.contains(at))
+        return TPlaylistPart::ScrollDown;
+    if (!layout.Rows.contains(at) || layout.RowHeight <= 0)
+        return TPlaylistPart::None;
+    row = (at.y() - layout.Rows.top()) / layout.RowHeight;
+    return row < layout.RowCount ? TPlaylistPart::Row : TPlaylistPart::None;
+}
+
+QImage DrawSamplePlaylist(QSize size, TSkinProject& document, const QImage& bitmap,
+                          const TPlaylistPointer& pointer) {
     if (size.isEmpty() || size.width() > kMaxCutSide || size.height() > kMaxCutSide ||
         qint64(size.width()) * size.height() > kMaxCutPixels)
         return QImage();
@@ -156,7 +190,7 @@ QImage DrawSamplePlaylist(QSize size, TSkinProject& document, const QImage& bitm
     QPainter painter(&picture);
     DrawFrame(painter, size, ReadFrame(document, bitmap));
     const TPlaylistLayout layout = PlaylistLayout(size, document, bitmap);
-    DrawScrollBar(painter, layout.ScrollBar, document, bitmap);
+    DrawScrollBar(painter, layout, document, bitmap, pointer);
 
     const QImage on = Piece(document, bitmap, "PLS_CHECK");
     const QImage off = Piece(document, bitmap, "PLS_UNCHECK");
@@ -171,7 +205,7 @@ QImage DrawSamplePlaylist(QSize size, TSkinProject& document, const QImage& bitm
     for (int i = 0; i < layout.RowCount; ++i) {
         const QRect row(layout.Rows.left(), layout.Rows.top() + i * layout.RowHeight,
                         layout.Rows.width(), layout.RowHeight);
-        const int look = i == kSelectedRow ? 1 : i == kPlayingRow ? 2 : 0;
+        const int look = i == pointer.SelectedRow ? 1 : i == kPlayingRow ? 2 : 0;
         if (look == 1)
             painter.fillRect(row, selectedGround);
         else if (look == 2)

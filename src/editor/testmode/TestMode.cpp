@@ -87,7 +87,6 @@ void TTestMode::SetOn(bool on) {
         FMainLooks->TakeMask(FTrees);
         FScheme->Begin(FSchemeShift, FSource);
         ApplySchemeTo(controls, FScheme->Shift());
-        FMainLooks->Show(FTrees, FPages(TSkinWindow::Main));
         for (QWidget* control : controls) {
             if (auto* label = qobject_cast<TVESKSELabel*>(control))
                 label->SetShowsBounds(false);
@@ -95,11 +94,15 @@ void TTestMode::SetOn(bool on) {
             control->setMouseTracking(true);
             control->installEventFilter(this);
         }
+        // After the controls: the dock's own filter comes first, and it is
+        // taken down before them (last in, first out).
+        FMainLooks->Show(FTrees, FPages(TSkinWindow::Main));
         FAnimation->SetRunning(true);
         ShowEqCurve();
         return;
     }
     FAnimation->SetRunning(false);
+    FMainLooks->Hide();
     for (QWidget* control : controls) {
         control->removeEventFilter(this);
         control->setMouseTracking(FTracking.value(control));
@@ -108,7 +111,6 @@ void TTestMode::SetOn(bool on) {
     FButtons.clear();
     FSliders.clear();
     FPressed = nullptr;
-    FMainLooks->Hide(FTrees);
     FRest.Restore();
     FScheme->End();
     FSelection.reset();
