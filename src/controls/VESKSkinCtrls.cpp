@@ -57,7 +57,7 @@ void TVESKNumLabel::PaintTo(QPainter& painter) {
         const int index = GlyphIndex(FCaption[i]);
         QImage glyph;
         CutRect(glyph, FSkin, TRect{glyphWidth * index, 0, glyphWidth * (index + 1), glyphHeight});
-        DrawTransparent(painter, glyphWidth * i, 0, RGBColor(255, 0, 255), glyph);
+        DrawTransparent(painter, glyphWidth * i, 0, kSkinKeyColor, glyph);
     }
     painter.restore();
 }

@@ -19,7 +19,6 @@ namespace {
 const QString kObjs = QStringLiteral("SKIN_OBJS");
 const QString kRects = QStringLiteral("SKIN_RECTS");
 const QString kWidths = QStringLiteral("SKIN_WIDTHS");
-constexpr TColor kKeyColor = RGBColor(255, 0, 255);
 
 // The rectangle src of source drawn into dest of target, stretched when the
 // two differ in size as a classic canvas copy does; parts of src outside
@@ -174,13 +173,13 @@ void TSkinRenderer::RenderSlider(TVESKSESkin* slider, const QImage& bitmap,
         CopyRect(face, QRect(0, 0, w / 2, h), slider->ImgAux1(), TRect{0, 0, w / 2, h});
         if (!face.isNull()) {
             QPainter painter(&face);
-            DrawTransparent(painter, w / 2 - thumb.width() / 2, 0, kKeyColor, thumb);
+            DrawTransparent(painter, w / 2 - thumb.width() / 2, 0, kSkinKeyColor, thumb);
         }
     } else {
         CopyRect(face, QRect(0, h / 2, w, h - h / 2), slider->ImgAux1(), TRect{0, h / 2, w, h});
         if (!face.isNull()) {
             QPainter painter(&face);
-            DrawTransparent(painter, 0, h / 2 - thumb.height() / 2, kKeyColor, thumb);
+            DrawTransparent(painter, 0, h / 2 - thumb.height() / 2, kSkinKeyColor, thumb);
         }
     }
     slider->SetImgBackGround(face);

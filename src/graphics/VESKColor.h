@@ -12,6 +12,8 @@ using TColor = std::int32_t;
 constexpr TColor RGBColor(int r, int g, int b) {
     return TColor((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
+// Skin bitmaps mark what is not drawn, and what the mask cuts away, in magenta.
+constexpr TColor kSkinKeyColor = RGBColor(255, 0, 255);
 constexpr int GetRValue(TColor c) { return c & 0xFF; }
 constexpr int GetGValue(TColor c) { return (c >> 8) & 0xFF; }
 constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }

@@ -13,7 +13,6 @@ namespace {
 
 const QString kFonts = QStringLiteral("SKIN_FONTS");
 const QString kRects = QStringLiteral("SKIN_RECTS");
-constexpr TColor kKeyColor = RGBColor(255, 0, 255);
 
 struct TSampleTrack {
     const char* Title;
@@ -62,8 +61,12 @@ TFont Font(TSkinProject& document, const QString& key) {
     return font;
 }
 
+QImage Piece(TSkinProject& document, const QImage& bitmap, const QString& key) {
+    return TSkinRenderer::Texture(document, bitmap, kRects, key);
+}
+
 QImage Piece(TSkinProject& document, const QImage& bitmap, const char* key) {
-    return TSkinRenderer::Texture(document, bitmap, kRects, QLatin1String(key));
+    return Piece(document, bitmap, QLatin1String(key));
 }
 
 // The piece repeated over the area, the key colour left out. The piece is
@@ -75,7 +78,7 @@ void Tile(QPainter& painter, const QImage& piece, const QRect& area) {
     keyed.fill(Qt::transparent);
     {
         QPainter keying(&keyed);
-        DrawTransparent(keying, 0, 0, kKeyColor, piece);
+        DrawTransparent(keying, 0, 0, kSkinKeyColor, piece);
     }
     painter.save();
     painter.setBrushOrigin(area.topLeft());
@@ -113,11 +116,11 @@ QImage ScrollButton(TSkinProject& document, const QImage& bitmap, const char* bu
     const QString stem = QLatin1String(button);
     if (pointer.Hovered == part) {
         const QImage state =
-            TSkinRenderer::Texture(document, bitmap, kRects, stem + QLatin1String(pointer.Pressed ? "_DWN" : "_SEL"));
+            Piece(document, bitmap, stem + QLatin1String(pointer.Pressed ? "_DWN" : "_SEL"));
         if (!state.isNull())
             return state;
     }
-    return TSkinRenderer::Texture(document, bitmap, kRects, stem + QLatin1String("_NRM"));
+    return Piece(document, bitmap, stem + QLatin1String("_NRM"));
 }
 
 void DrawScrollBar(QPainter& painter, const TPlaylistLayout& layout, TSkinProject& document,
@@ -130,14 +133,14 @@ void DrawScrollBar(QPainter& painter, const TPlaylistLayout& layout, TSkinProjec
          QRect(bar.left(), layout.ScrollUp.bottom() + 1, bar.width(),
                layout.ScrollDown.top() - layout.ScrollUp.bottom() - 1));
     if (!up.isNull())
-        DrawTransparent(painter, layout.ScrollUp.left(), layout.ScrollUp.top(), kKeyColor, up);
+        DrawTransparent(painter, layout.ScrollUp.left(), layout.ScrollUp.top(), kSkinKeyColor, up);
     if (!down.isNull())
-        DrawTransparent(painter, layout.ScrollDown.left(), layout.ScrollDown.top(), kKeyColor,
+        DrawTransparent(painter, layout.ScrollDown.left(), layout.ScrollDown.top(), kSkinKeyColor,
                         down);
     // The list shows its first tracks: the thumb stands at the top.
     const QImage thumb = Piece(document, bitmap, "SCROLLSLIDER_THM");
     if (!thumb.isNull())
-        DrawTransparent(painter, bar.left(), layout.ScrollUp.bottom() + 1, kKeyColor, thumb);
+        DrawTransparent(painter, bar.left(), layout.ScrollUp.bottom() + 1, kSkinKeyColor, thumb);
 }
 
 } // namespace
@@ -194,12 +197,12 @@ QImage DrawSamplePlaylist(QSize size, TSkinProject& document, const QImage& bitm
 
     const QImage on = Piece(document, bitmap, "PLS_CHECK");
     const QImage off = Piece(document, bitmap, "PLS_UNCHECK");
-    const TSkinFontFace normal = SkinFontFace(Font(document, QStringLiteral("PLSNRM")));
-    const TSkinFontFace selected = SkinFontFace(Font(document, QStringLiteral("PLSSEL")));
-    const TSkinFontFace playing = SkinFontFace(Font(document, QStringLiteral("PLSCUR")));
-    const QColor inks[] = {ColorToQColor(Font(document, QStringLiteral("PLSNRM")).Color),
-                           ColorToQColor(Font(document, QStringLiteral("PLSSEL")).Color),
-                           ColorToQColor(Font(document, QStringLiteral("PLSCUR")).Color)};
+    // By look: normal, selected, playing.
+    const TFont fonts[] = {Font(document, QStringLiteral("PLSNRM")),
+                           Font(document, QStringLiteral("PLSSEL")),
+                           Font(document, QStringLiteral("PLSCUR"))};
+    const TSkinFontFace faces[] = {SkinFontFace(fonts[0]), SkinFontFace(fonts[1]),
+                                   SkinFontFace(fonts[2])};
     const QColor selectedGround = Colour(document, QStringLiteral("PLSActive"), Qt::darkBlue);
     const QColor playingGround = Colour(document, QStringLiteral("PLSPlay"), Qt::darkGray);
     for (int i = 0; i < layout.RowCount; ++i) {
@@ -213,12 +216,12 @@ QImage DrawSamplePlaylist(QSize size, TSkinProject& document, const QImage& bitm
         const QImage& box = kTracks[i].Checked ? on : off;
         if (!box.isNull())
             DrawTransparent(painter, row.left() + 2, row.top() + (row.height() - box.height()) / 2,
-                            kKeyColor, box);
-        const TSkinFontFace& face = look == 1 ? selected : look == 2 ? playing : normal;
+                            kSkinKeyColor, box);
+        const TSkinFontFace& face = faces[look];
         const QString length = QLatin1String(kTracks[i].Length);
         const QRect text = row.adjusted(box.width() + 5, 0, -3, 0);
         const int lengthWidth = SkinTextSize(face, length, text.width(), Qt::TextSingleLine).width();
-        painter.setPen(inks[look]);
+        painter.setPen(ColorToQColor(fonts[look].Color));
         DrawSkinText(painter, text, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
                      length, face);
         painter.save();
@@ -245,7 +248,7 @@ QImage DrawSampleTabs(const QImage& strip, TSkinProject& document, const QImage&
         const QImage& tab = i == kActiveTab ? active : normal;
         const QRect place(x, picture.height() - tab.height(), tab.width(), tab.height());
         if (!tab.isNull())
-            DrawTransparent(painter, place.left(), place.top(), kKeyColor, tab);
+            DrawTransparent(painter, place.left(), place.top(), kSkinKeyColor, tab);
         const TFont& font = i == kActiveTab ? activeFont : normalFont;
         painter.setPen(i == kPlayingTab ? playingInk : ColorToQColor(font.Color));
         painter.save();

@@ -14,7 +14,6 @@
 namespace {
 
 const QString kRects = QStringLiteral("SKIN_RECTS");
-constexpr TColor kKeyColor = RGBColor(255, 0, 255);
 
 // The piece r of source over the same rectangle of target; parts of r
 // beyond the source are black, as a classic copy from outside gives.
@@ -90,7 +89,7 @@ QImage ComposeSlider(const QImage& background, const QImage& filled, const QImag
     if (shape.OpaqueThumb)
         painter.drawImage(at, thumb);
     else
-        DrawTransparent(painter, at.x(), at.y(), kKeyColor, thumb);
+        DrawTransparent(painter, at.x(), at.y(), kSkinKeyColor, thumb);
     return face;
 }
 
